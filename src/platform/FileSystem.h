@@ -1,0 +1,47 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarl::platform {
+
+// An unexpected file input/output failure; it aborts the current operation and is shown in the
+// generic error box at the dispatch boundary.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+};
+
+// Files addressed by Windows paths ("C:\Games\Rogue Spear\RogueSpear.exe"): names are matched
+// without regard to case, repeated backslashes are tolerated. Text is UTF-8 here; the Windows
+// implementation converts to the ANSI code page for files the game reads.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    virtual bool fileExists(std::string_view path) const = 0;
+    virtual bool folderExists(std::string_view path) const = 0;
+    // Entries of a folder in the order the system lists them, without "." and "..".
+    // Returns false when the listing cannot start (missing folder, no access).
+    virtual bool listFolder(std::string_view folder, std::vector<FolderEntry>& entries) const = 0;
+    // Returns false when the file could not be deleted (missing, read-only, in use).
+    virtual bool deleteFile(std::string_view path) = 0;
+    // Whole-file read; throws FileError when the file cannot be read.
+    virtual std::string readTextFile(std::string_view path) const = 0;
+    // Replaces the file crash-safely (a temporary file beside it, then a rename over it): the
+    // old content or the new, never a half-written file. Throws FileError on failure.
+    virtual void replaceTextFile(std::string_view path, std::string_view content) = 0;
+    // Windows profile-file read (GetPrivateProfileString rules).
+    virtual std::string readProfileString(std::string_view path, std::string_view section,
+                                          std::string_view key,
+                                          std::string_view defaultValue) const = 0;
+};
+
+} // namespace quarl::platform

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/KernelObjects.h"
+#include "platform/MessagePump.h"
+#include "platform/Registry.h"
+
+#include <string>
+#include <vector>
+
+namespace quarl::platform {
+
+// Every outside service the core uses, passed to the forms. The services are owned elsewhere
+// (the Win32 implementations in the program, the fakes in tests).
+struct Platform {
+    Registry& registry;
+    FileSystem& files;
+    Dialogs& dialogs;
+    KernelObjects& kernel;
+    MessagePump& messages;
+    // The process's own arguments 1 to n.
+    std::vector<std::string> arguments;
+};
+
+} // namespace quarl::platform

@@ -1,0 +1,171 @@
+#include "platform/fake/FakeFileSystem.h"
+
+#include "platform/fake/FakePaths.h"
+
+#include <algorithm>
+
+namespace quarl::platform::fake {
+
+namespace {
+
+std::string_view LastComponent(std::string_view path) {
+    while (!path.empty() && (path.back() == '\\' || path.back() == '/'))
+        path.remove_suffix(1);
+    const auto slash = path.find_last_of("\\/");
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::string_view Trim(std::string_view text) {
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+FakeFileSystem::Entry* FakeFileSystem::find(std::string_view path) {
+    const auto it = entries_.find(NormalizePath(path));
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
+const FakeFileSystem::Entry* FakeFileSystem::find(std::string_view path) const {
+    const auto it = entries_.find(NormalizePath(path));
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
+FakeFileSystem::Entry& FakeFileSystem::add(std::string_view path, bool isFolder) {
+    const auto key = NormalizePath(path);
+    const auto parent = ParentOf(key);
+    if (!parent.empty() && !entries_.count(parent)) {
+        // Rebuild the parent's spelling from the path as given.
+        auto given = std::string(path);
+        while (!given.empty() && (given.back() == '\\' || given.back() == '/'))
+            given.pop_back();
+        add(given.substr(0, given.find_last_of("\\/")), true);
+    }
+    auto [it, inserted] = entries_.try_emplace(key);
+    if (inserted) {
+        it->second.name = std::string(LastComponent(path));
+        it->second.order = nextOrder_++;
+    }
+    it->second.isFolder = isFolder;
+    return it->second;
+}
+
+bool FakeFileSystem::fileExists(std::string_view path) const {
+    const auto* entry = find(path);
+    return entry && !entry->isFolder;
+}
+
+bool FakeFileSystem::folderExists(std::string_view path) const {
+    const auto* entry = find(path);
+    return entry && entry->isFolder;
+}
+
+bool FakeFileSystem::listFolder(std::string_view folder, std::vector<FolderEntry>& result) const {
+    const auto* self = find(folder);
+    if (!self || !self->isFolder || self->unlistable)
+        return false;
+    const auto key = NormalizePath(folder);
+    std::vector<const Entry*> children;
+    for (const auto& [path, entry] : entries_)
+        if (ParentOf(path) == key && path != key)
+            children.push_back(&entry);
+    std::sort(children.begin(), children.end(),
+              [](const Entry* a, const Entry* b) { return a->order < b->order; });
+    result.clear();
+    for (const auto* child : children)
+        result.push_back({child->name, child->isFolder});
+    return true;
+}
+
+bool FakeFileSystem::deleteFile(std::string_view path) {
+    const auto* entry = find(path);
+    if (!entry || entry->isFolder || entry->readOnly)
+        return false;
+    entries_.erase(NormalizePath(path));
+    return true;
+}
+
+std::string FakeFileSystem::readTextFile(std::string_view path) const {
+    const auto* entry = find(path);
+    if (!entry || entry->isFolder)
+        throw FileError("Cannot open file \"" + std::string(path) + "\". The system cannot find the file specified");
+    return entry->content;
+}
+
+void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view content) {
+    const auto key = NormalizePath(path);
+    const auto* parent = find(ParentOf(key));
+    if (!parent || !parent->isFolder)
+        throw FileError("Cannot create file \"" + std::string(path) + "\". The system cannot find the path specified");
+    const auto* existing = find(path);
+    if (parent->readOnly || (existing && (existing->readOnly || existing->isFolder)))
+        throw FileError("Cannot create file \"" + std::string(path) + "\". Access is denied");
+    add(path, false).content = std::string(content);
+}
+
+std::string FakeFileSystem::readProfileString(std::string_view path, std::string_view section,
+                                              std::string_view key,
+                                              std::string_view defaultValue) const {
+    const auto* entry = find(path);
+    if (!entry || entry->isFolder)
+        return std::string(Trim(defaultValue));
+    return ProfileLookup(entry->content, section, key, defaultValue);
+}
+
+void FakeFileSystem::addFolder(std::string_view path) { add(path, true); }
+
+void FakeFileSystem::addFile(std::string_view path, std::string content) {
+    add(path, false).content = std::move(content);
+}
+
+void FakeFileSystem::setReadOnly(std::string_view path, bool readOnly) {
+    if (auto* entry = find(path))
+        entry->readOnly = readOnly;
+}
+
+void FakeFileSystem::denyListing(std::string_view path) {
+    if (auto* entry = find(path))
+        entry->unlistable = true;
+}
+
+const std::string* FakeFileSystem::content(std::string_view path) const {
+    const auto* entry = find(path);
+    return entry && !entry->isFolder ? &entry->content : nullptr;
+}
+
+std::string ProfileLookup(std::string_view text, std::string_view section, std::string_view key,
+                          std::string_view defaultValue) {
+    const auto wantedSection = Lower(Trim(section));
+    const auto wantedKey = Lower(Trim(key));
+    bool inSection = false;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        auto line = Trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (line.empty() || line.front() == ';')
+            continue;
+        if (line.front() == '[') {
+            const auto close = line.find(']');
+            inSection = close != std::string_view::npos &&
+                        Lower(Trim(line.substr(1, close - 1))) == wantedSection;
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (!inSection || equals == std::string_view::npos ||
+            Lower(Trim(line.substr(0, equals))) != wantedKey)
+            continue;
+        auto value = Trim(line.substr(equals + 1));
+        if (value.size() >= 2 && ((value.front() == '"' && value.back() == '"') ||
+                                  (value.front() == '\'' && value.back() == '\'')))
+            value = value.substr(1, value.size() - 2);
+        return std::string(value);
+    }
+    return std::string(Trim(defaultValue));
+}
+
+} // namespace quarl::platform::fake

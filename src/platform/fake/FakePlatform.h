@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeRegistry.h"
+#include "platform/fake/FakeServices.h"
+
+namespace quarl::platform::fake {
+
+// A whole fake platform: the doubles and the Platform aggregate over them.
+struct FakePlatform {
+    FakeRegistry registry;
+    FakeFileSystem files;
+    FakeDialogs dialogs;
+    FakeKernelObjects kernel;
+    FakeMessagePump messages;
+
+    Platform platform(std::vector<std::string> arguments = {}) {
+        return Platform{registry, files, dialogs, kernel, messages, std::move(arguments)};
+    }
+};
+
+} // namespace quarl::platform::fake

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "platform/KernelObjects.h"
+#include "platform/MessagePump.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace quarl::platform::fake {
+
+// Message boxes answered from a script; every box shown is recorded. With no scripted answer
+// the default button is taken, as a player pressing Enter would.
+class FakeDialogs final : public Dialogs {
+public:
+    MessageResult showMessage(const MessageBoxRequest& request) override;
+    void answerNext(MessageResult answer) { answers_.push_back(answer); }
+    const std::vector<MessageBoxRequest>& shown() const { return shown_; }
+
+private:
+    std::deque<MessageResult> answers_;
+    std::vector<MessageBoxRequest> shown_;
+};
+
+// Named mutexes as a machine-wide table of names with open-handle counts.
+class FakeKernelObjects final : public KernelObjects {
+public:
+    std::unique_ptr<NamedObject> createMutex(std::string_view name) override;
+    int openHandles(const std::string& name) const;
+    int mutexCreations() const { return creations_; }
+
+private:
+    std::map<std::string, int> handles_;
+    int creations_ = 0;
+};
+
+// Counts the points where pending messages would run; a test can run its own code there.
+class FakeMessagePump final : public MessagePump {
+public:
+    void processPendingMessages() override;
+    int calls() const { return calls_; }
+    std::function<void()> onPump;
+
+private:
+    int calls_ = 0;
+};
+
+} // namespace quarl::platform::fake

@@ -1,0 +1,193 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The portable control model. Every window's state lives here; the Win32 views mirror it into
+// native controls and turn native notifications into the same calls a test makes. Setting a
+// check box or selecting a radio button from code runs its click reaction only when the state
+// actually changes; deselecting a radio button from code runs nothing.
+namespace quarl::ui {
+
+using Handler = std::function<void()>;
+
+class Control {
+public:
+    explicit Control(std::string controlName = {}) : name(std::move(controlName)) {}
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    std::string name;
+    bool enabled = true;
+    bool visible = true;
+    std::string hint;
+};
+
+class Label : public Control {
+public:
+    using Control::Control;
+    std::string caption;
+    Handler onDoubleClick;
+};
+
+class Button : public Control {
+public:
+    using Control::Control;
+    std::string caption;
+    Handler onClick;
+    // A click as the user makes it: nothing happens on a disabled or hidden control.
+    void click() {
+        if (enabled && visible && onClick)
+            onClick();
+    }
+};
+
+// Menu items and toolbar buttons are commands with a caption and a hint.
+using MenuItem = Button;
+using ToolButton = Button;
+
+class CheckBox : public Control {
+public:
+    using Control::Control;
+    std::string caption;
+    Handler onClick;
+
+    bool checked() const { return checked_; }
+    void setChecked(bool value) {
+        if (checked_ == value)
+            return;
+        checked_ = value;
+        if (onClick)
+            onClick();
+    }
+    void click() {
+        if (enabled && visible)
+            setChecked(!checked_);
+    }
+
+private:
+    bool checked_ = false;
+};
+
+class RadioButton;
+
+// The radio buttons of one group box: selecting one deselects the others silently.
+class RadioGroup {
+public:
+    void add(RadioButton& button) { members_.push_back(&button); }
+    const std::vector<RadioButton*>& members() const { return members_; }
+
+private:
+    std::vector<RadioButton*> members_;
+};
+
+class RadioButton : public Control {
+public:
+    RadioButton(std::string controlName, RadioGroup& group)
+        : Control(std::move(controlName)), group_(group) {
+        group.add(*this);
+    }
+    std::string caption;
+    Handler onClick;
+
+    bool selected() const { return selected_; }
+    void select();
+    void deselect() { selected_ = false; }
+    void click() {
+        if (enabled && visible)
+            select();
+    }
+
+private:
+    RadioGroup& group_;
+    bool selected_ = false;
+};
+
+inline void RadioButton::select() {
+    if (selected_)
+        return;
+    for (auto* other : group_.members())
+        other->selected_ = false;
+    selected_ = true;
+    if (onClick)
+        onClick();
+}
+
+class Edit : public Control {
+public:
+    using Control::Control;
+    std::string text;
+    std::size_t maxLength = 0; // 0: no limit
+    // Colour of the field's background: the window colour, or the face colour of a read-only
+    // looking field.
+    bool windowBackground = true;
+};
+
+class ComboBox : public Control {
+public:
+    using Control::Control;
+    std::vector<std::string> items;
+    std::string text;
+    bool editable = true;
+};
+
+class ListBox : public Control {
+public:
+    using Control::Control;
+    Handler onClick;
+    Handler onDoubleClick;
+
+    const std::vector<std::string>& items() const { return items_; }
+    void clear() {
+        items_.clear();
+        selected_.clear();
+        itemIndex_ = -1;
+    }
+    void add(std::string item) {
+        items_.push_back(std::move(item));
+        selected_.push_back(false);
+    }
+    bool multiSelect() const { return multiSelect_; }
+    // Switching the mode keeps the items; a single-selection list keeps at most the current item.
+    void setMultiSelect(bool value);
+    bool isSelected(std::size_t index) const { return index < selected_.size() && selected_[index]; }
+    void setSelected(std::size_t index, bool value);
+    // The current (focused) item, -1 for none. In single-selection mode it is the selection.
+    int itemIndex() const { return itemIndex_; }
+    void setItemIndex(int index);
+
+private:
+    std::vector<std::string> items_;
+    std::vector<bool> selected_;
+    int itemIndex_ = -1;
+    bool multiSelect_ = false;
+};
+
+class Image : public Control {
+public:
+    using Control::Control;
+    std::string picture;
+    Handler onDoubleClick;
+};
+
+class Timer {
+public:
+    bool enabled = false;
+    unsigned interval = 1000; // milliseconds
+    Handler onTimer;
+    void tick() {
+        if (enabled && onTimer)
+            onTimer();
+    }
+};
+
+class StatusBar : public Control {
+public:
+    using Control::Control;
+    std::string text;
+};
+
+} // namespace quarl::ui

@@ -1,0 +1,99 @@
+#include "ui/Controls.h"
+#include "ui/Form.h"
+
+#include <gtest/gtest.h>
+
+namespace quarl::ui {
+namespace {
+
+TEST(CheckBox, CodeSettingRunsTheReactionOnlyOnAChange) {
+    CheckBox box("chk");
+    int clicks = 0;
+    box.onClick = [&] { ++clicks; };
+    box.setChecked(false);
+    EXPECT_EQ(clicks, 0);
+    box.setChecked(true);
+    box.setChecked(true);
+    EXPECT_EQ(clicks, 1);
+    box.click();
+    EXPECT_FALSE(box.checked());
+    EXPECT_EQ(clicks, 2);
+    box.enabled = false;
+    box.click();
+    EXPECT_FALSE(box.checked());
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(RadioButton, SelectingDeselectsTheGroupSilentlyAndDeselectingRunsNothing) {
+    RadioGroup group;
+    RadioButton a("a", group), b("b", group);
+    std::string log;
+    a.onClick = [&] { log += 'a'; };
+    b.onClick = [&] { log += 'b'; };
+    a.select();
+    b.select();
+    b.select();
+    EXPECT_EQ(log, "ab");
+    EXPECT_FALSE(a.selected());
+    EXPECT_TRUE(b.selected());
+    b.deselect();
+    EXPECT_EQ(log, "ab");
+    EXPECT_FALSE(b.selected());
+    b.enabled = false;
+    b.click();
+    EXPECT_FALSE(b.selected());
+    a.click();
+    EXPECT_EQ(log, "aba");
+}
+
+TEST(ListBox, SingleSelectionFollowsTheCurrentItemAndMultipleSelectionDoesNot) {
+    ListBox list("ListBox1");
+    for (const char* name : {"one", "two", "three"})
+        list.add(name);
+    list.setItemIndex(1);
+    EXPECT_TRUE(list.isSelected(1));
+    list.setSelected(2, true);
+    EXPECT_FALSE(list.isSelected(1));
+    EXPECT_TRUE(list.isSelected(2));
+    EXPECT_EQ(list.itemIndex(), 2);
+
+    list.setMultiSelect(true);
+    list.setSelected(0, true);
+    list.setItemIndex(1);
+    EXPECT_TRUE(list.isSelected(0));
+    EXPECT_FALSE(list.isSelected(1));
+    EXPECT_TRUE(list.isSelected(2));
+
+    list.setMultiSelect(false);
+    EXPECT_FALSE(list.isSelected(0));
+    EXPECT_FALSE(list.isSelected(2));
+    list.setItemIndex(7);
+    EXPECT_EQ(list.itemIndex(), -1);
+    list.clear();
+    EXPECT_TRUE(list.items().empty());
+    EXPECT_FALSE(list.isSelected(0));
+}
+
+TEST(Application, HintChangesReachTheHandler) {
+    Application app;
+    std::string shown;
+    app.onHint = [&] { shown = " " + app.hint(); };
+    app.setHint("Launch Game");
+    EXPECT_EQ(shown, " Launch Game");
+}
+
+TEST(Form, ShowRunsFormShowEachTimeItBecomesVisible) {
+    struct Counting : Form {
+        Counting() : Form("frm", "Caption") {}
+        int shows = 0;
+        void FormShow() override { ++shows; }
+    } form;
+    form.show();
+    form.show();
+    form.hide();
+    form.show();
+    EXPECT_EQ(form.shows, 2);
+}
+
+} // namespace
+} // namespace quarl::ui

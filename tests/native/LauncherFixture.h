@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/Launcher.h"
+#include "config/LauncherKey.h"
+#include "platform/fake/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quarl::tests {
+
+inline constexpr const char* kGameFolder = "C:\\Games\\Rogue Spear";
+
+// A launcher over the fake platform, with helpers to seed an installation and to run the
+// start-up as the program does: create the main window, then its first paint.
+class LauncherFixture : public ::testing::Test {
+protected:
+    using RootKey = platform::RootKey;
+
+    void installGame(bool rogueSpear, bool urbanOps, bool covertOps,
+                     std::string gameKey = std::string(config::kGameKey)) {
+        fake.registry.setString(RootKey::LocalMachine, gameKey, "InstallationPath", kGameFolder);
+        fake.registry.setString(RootKey::LocalMachine, gameKey, "ModsPath", "\\mods");
+        fake.files.addFolder(std::string(kGameFolder) + "\\mods");
+        if (rogueSpear)
+            fake.files.addFile(std::string(kGameFolder) + "\\RogueSpear.exe");
+        if (urbanOps)
+            fake.files.addFile(std::string(kGameFolder) + "\\UrbanOperations.exe");
+        if (covertOps)
+            fake.files.addFile(std::string(kGameFolder) + "\\CovertOperations.exe");
+    }
+    void setLauncher(std::string_view name, std::string text) {
+        fake.registry.setString(RootKey::CurrentUser, config::kLauncherKey, name, std::move(text));
+    }
+    void setLauncherDword(std::string_view name, std::uint32_t number) {
+        fake.registry.setDword(RootKey::CurrentUser, config::kLauncherKey, name, number);
+    }
+    std::string launcherString(std::string_view name) const {
+        const auto value = fake.registry.readValue(RootKey::CurrentUser, config::kLauncherKey, name);
+        return value ? value->text : "<missing>";
+    }
+    std::optional<platform::RegistryValue> launcherValue(std::string_view name) const {
+        return fake.registry.readValue(RootKey::CurrentUser, config::kLauncherKey, name);
+    }
+
+    // Creates the main window (creation handler and start-up switches); true when the process
+    // carries on.
+    bool create(std::vector<std::string> arguments = {}) {
+        launcher.reset();
+        services = std::make_unique<platform::Platform>(fake.platform(std::move(arguments)));
+        launcher = std::make_unique<app::Launcher>(*services);
+        return launcher->frmMain.create();
+    }
+    // The whole start-up: creation, then the first paint.
+    app::MainForm& start(std::vector<std::string> arguments = {}) {
+        EXPECT_TRUE(create(std::move(arguments)));
+        launcher->frmMain.show();
+        launcher->frmMain.paint();
+        return launcher->frmMain;
+    }
+
+    platform::fake::FakePlatform fake;
+    std::unique_ptr<platform::Platform> services;
+    std::unique_ptr<app::Launcher> launcher;
+};
+
+} // namespace quarl::tests
