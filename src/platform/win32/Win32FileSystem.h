@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace quarl::platform::win32 {
+
+class Win32FileSystem final : public FileSystem {
+public:
+    bool fileExists(std::string_view path) const override;
+    bool folderExists(std::string_view path) const override;
+    bool listFolder(std::string_view folder, std::vector<FolderEntry>& entries) const override;
+    bool deleteFile(std::string_view path) override;
+    std::string readTextFile(std::string_view path) const override;
+    void replaceTextFile(std::string_view path, std::string_view content) override;
+    std::string readProfileString(std::string_view path, std::string_view section,
+                                  std::string_view key,
+                                  std::string_view defaultValue) const override;
+};
+
+} // namespace quarl::platform::win32

@@ -1,0 +1,234 @@
+#include "win32ui/MainView.h"
+
+#include "app/Launcher.h"
+#include "win32ui/ToolbarIcons.h"
+#include "win32ui/ViewHost.h"
+#include "win32ui/resource.h"
+
+#include <commctrl.h>
+
+namespace quarl::win32ui {
+
+namespace {
+
+int Dpi(HWND hwnd) {
+    HDC dc = GetDC(hwnd);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(hwnd, dc);
+    return dpi > 0 ? dpi : 96;
+}
+
+// Posted when the model has closed the main window, so that the window is destroyed outside
+// the reconcile that noticed it.
+constexpr UINT kDestroyMessage = WM_APP + 1;
+
+} // namespace
+
+MainView::MainView(ViewHost& host, app::Launcher& launcher)
+    : FormView(host, launcher.frmMain, IDD_MAIN), launcher_(launcher) {}
+
+EmptyView::EmptyView(ViewHost& host, ui::Form& form) : FormView(host, form, IDD_EMPTY) {}
+
+void MainView::onCreate() {
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LAUNCHER));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    createToolbar();
+    createStatusBar();
+    sizeClientArea();
+    bindControls();
+    // The single-instance check, the creation handler and the start-up switches.
+    carryOn_ = launcher_.frmMain.create();
+}
+
+void MainView::onClosed() { PostMessageW(hwnd(), kDestroyMessage, 0, 0); }
+
+void MainView::createToolbar() {
+    toolbarWindow_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
+                               WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_TOP | CCS_NODIVIDER, 0, 0,
+                               0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_TOOLBAR),
+                               GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(toolbarWindow_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(toolbarWindow_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    const int size = MulDiv(16, Dpi(hwnd()), 96);
+    images_ = CreateToolbarImages(size);
+    SendMessageW(toolbarWindow_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+    const auto button = [](int image, int id, BYTE style = BTNS_BUTTON) {
+        TBBUTTON b{};
+        b.iBitmap = image;
+        b.idCommand = id;
+        b.fsState = TBSTATE_ENABLED;
+        b.fsStyle = style;
+        return b;
+    };
+    const auto separator = [] {
+        TBBUTTON b{};
+        b.iBitmap = 6;
+        b.fsStyle = BTNS_SEP;
+        return b;
+    };
+    TBBUTTON buttons[] = {
+        button(0, IDT_LAUNCH),      separator(),
+        button(1, IDT_TELNET),      button(2, IDT_IPADDRESS),
+        button(3, IDT_SETTINGS),    button(4, IDT_ADDRESSBOOK),
+        button(5, IDT_HELP),        separator(),
+        button(6, IDT_ROGERWILCO, BTNS_DROPDOWN), button(7, IDT_GAMESPY),
+        button(8, IDT_KALI),        button(9, IDT_STATS),
+    };
+    SendMessageW(toolbarWindow_, TB_ADDBUTTONSW, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
+    SendMessageW(toolbarWindow_, TB_AUTOSIZE, 0, 0);
+    setToolbar(toolbarWindow_);
+}
+
+void MainView::createStatusBar() {
+    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE,
+                                 0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_STATUSBAR),
+                                 GetModuleHandleW(nullptr), nullptr);
+    int parts[] = {-1};
+    SendMessageW(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
+}
+
+void MainView::sizeClientArea() {
+    const int dpi = Dpi(hwnd());
+    RECT rect{0, 0, MulDiv(328, dpi, 96), MulDiv(278, dpi, 96)};
+    AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE)), TRUE,
+                       static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_EXSTYLE)));
+    SetWindowPos(hwnd(), nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(statusBar_, WM_SIZE, 0, 0);
+    SendMessageW(toolbarWindow_, TB_AUTOSIZE, 0, 0);
+}
+
+void MainView::bindControls() {
+    auto& m = launcher_.frmMain;
+    bind(IDC_RB_RS, m.rbRS);
+    bind(IDC_RB_UO, m.rbUO);
+    bind(IDC_RB_CO, m.rbCO);
+    bind(IDC_CHK_USENETWORK, m.chkUseNetwork);
+    bind(IDC_RB_JOIN, m.rbJoin);
+    bind(IDC_RB_HOST, m.rbHost);
+    bind(IDC_CB_IPADDRESS, m.txtIPAddress);
+    bind(IDC_BTN_ADDADDRESS, m.btnAddAddress);
+    bind(IDC_EDT_PORT, m.txtPort);
+    bind(IDC_IMG_PING, m.imgPing);
+    bind(IDC_LBL_PINGTIME, m.Pingtime);
+    bind(IDC_LST_MODS, m.ListBox1);
+    bind(IDC_CHK_USEMOD, m.chkUseMod);
+    bind(IDC_CHK_DELETEKIT, m.chkDeleteKit);
+    bind(IDC_LBL_VERSION, m.lblVersion);
+    bind(IDC_STATUSBAR, m.StatusBar1);
+    bindTimer(IDC_TMR_PING, m.PingTimer);
+
+    const std::pair<int, ui::MenuItem*> menu[] = {
+        {IDM_LAUNCH, &m.mnuLaunch},
+        {IDM_ADDRESSBOOK, &m.mnuAddressBook},
+        {IDM_SETTINGS, &m.mnuSettings},
+        {IDM_MODINFO, &m.mnuModInfo},
+        {IDM_EXIT, &m.mnuExit},
+        {IDM_WIZARD, &m.mnuWizard},
+        {IDM_LAUNCHTOOL, &m.mnuLaunchTool},
+        {IDM_TELNET, &m.mnuTelnet},
+        {IDM_IPADDRESS, &m.mnuIPAddress},
+        {IDM_PINGDETAILS, &m.mnuPingDetails},
+        {IDM_BOUNDKEYS, &m.mnuBoundkeys},
+        {IDM_KITRESTRICTIONS, &m.mnuKitrestrictions},
+        {IDM_ROGERWILCO, &m.mnuRogerWilco},
+        {IDM_GAMESPY, &m.mnuGameSpy},
+        {IDM_KALI, &m.mnuKali},
+        {IDM_STATS, &m.mnuStats},
+        {IDM_CONTENTS, &m.mnuContents},
+        {IDM_KEYWORDSEARCH, &m.mnuKeywordSearch},
+        {IDM_HELP_INTRODUCTION, &m.mnuHelpIntroduction},
+        {IDM_HELP_ZONE, &m.mnuHelpZone},
+        {IDM_HELP_GAMESPY, &m.mnuHelpGameSpy},
+        {IDM_HELP_MPLAYER, &m.mnuHelpMPlayer},
+        {IDM_HELP_KALI, &m.mnuHelpKali},
+        {IDM_CHECKUPDATES, &m.mnuCheckUpdates},
+        {IDM_WEB_TAMSEL, &m.mnuWebTamsel},
+        {IDM_WEB_PRODUCTGROUP, &m.mnuWebProductGroup},
+        {IDM_ABOUT, &m.mnuAbout},
+    };
+    for (const auto& [id, item] : menu)
+        bindCommand(id, *item, CommandKind::Menu);
+
+    const std::pair<int, ui::ToolButton*> toolbar[] = {
+        {IDT_LAUNCH, &m.btnLaunch},         {IDT_TELNET, &m.tbTelnet},
+        {IDT_IPADDRESS, &m.tbIPAddress},    {IDT_SETTINGS, &m.btnSettings},
+        {IDT_ADDRESSBOOK, &m.tbAddressBook}, {IDT_HELP, &m.tbHelp},
+        {IDT_ROGERWILCO, &m.tbRogerWilco},  {IDT_GAMESPY, &m.tbGameSpy},
+        {IDT_KALI, &m.tbKali},              {IDT_STATS, &m.tbStats},
+    };
+    for (const auto& [id, button] : toolbar)
+        bindCommand(id, *button, CommandKind::Toolbar);
+}
+
+bool MainView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(hwnd(), &paint);
+        EndPaint(hwnd(), &paint);
+        // After EndPaint: the window is valid again, so messages processed during the one-time
+        // work do not bring another paint here.
+        launcher_.frmMain.paint();
+        host_.reconcileAll();
+        result = 0;
+        return true;
+    }
+    case WM_MENUSELECT: {
+        const UINT flags = HIWORD(wParam);
+        if (flags == 0xFFFF && lParam == 0)
+            host_.setHint({});
+        else if (!(flags & MF_POPUP)) {
+            const auto* hint = commandHint(LOWORD(wParam));
+            host_.setHint(hint ? *hint : std::string());
+        }
+        result = 0;
+        return true;
+    }
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom == toolbarWindow_ && header->code == TBN_DROPDOWN) {
+            const auto* drop = reinterpret_cast<const NMTOOLBARW*>(lParam);
+            RECT rect;
+            SendMessageW(toolbarWindow_, TB_GETRECT, static_cast<WPARAM>(drop->iItem),
+                         reinterpret_cast<LPARAM>(&rect));
+            MapWindowPoints(toolbarWindow_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+            HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ROGERWILCOMENU));
+            HMENU popup = GetSubMenu(menu, 0);
+            for (int id : {IDM_RW_JOIN, IDM_RW_JOINRS, IDM_RW_HOSTNORMAL, IDM_RW_HOSTMINIMIZE})
+                EnableMenuItem(popup, static_cast<UINT>(id), MF_BYCOMMAND | MF_GRAYED);
+            TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.bottom, 0, hwnd(),
+                           nullptr);
+            DestroyMenu(menu);
+            SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, TBDDRET_DEFAULT);
+            result = TRUE;
+            return true;
+        }
+        return false;
+    }
+    case WM_DRAWITEM:
+        // The ping image: drawn from its picture once the ping monitor provides pictures.
+        result = TRUE;
+        return true;
+    case WM_CLOSE:
+        launcher_.frmMain.close();
+        host_.reconcileAll();
+        result = 0;
+        return true;
+    case kDestroyMessage:
+        DestroyWindow(hwnd());
+        result = 0;
+        return true;
+    case WM_DESTROY:
+        ImageList_Destroy(images_);
+        images_ = nullptr;
+        PostQuitMessage(0);
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace quarl::win32ui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "win32ui/FormView.h"
+
+#include <commctrl.h>
+
+namespace quarl::app {
+class Launcher;
+}
+
+namespace quarl::win32ui {
+
+// The main window: the dialog, plus the toolbar and status bar made in code.
+class MainView final : public FormView {
+public:
+    MainView(ViewHost& host, app::Launcher& launcher);
+    // False when start-up decided that the process ends at once.
+    bool carryOn() const { return carryOn_; }
+
+protected:
+    void onCreate() override;
+    void onClosed() override;
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    void createToolbar();
+    void createStatusBar();
+    void sizeClientArea();
+    void bindControls();
+
+    app::Launcher& launcher_;
+    HWND toolbarWindow_ = nullptr;
+    HWND statusBar_ = nullptr;
+    HIMAGELIST images_ = nullptr;
+    bool carryOn_ = true;
+};
+
+// A window whose contents come later: its caption, shown and hidden from the model.
+class EmptyView final : public FormView {
+public:
+    EmptyView(ViewHost& host, ui::Form& form);
+};
+
+} // namespace quarl::win32ui

@@ -1,0 +1,197 @@
+#include "win32ui/ToolbarIcons.h"
+
+#include <array>
+#include <functional>
+
+namespace quarl::win32ui {
+
+namespace {
+
+constexpr COLORREF kMask = RGB(255, 0, 255);
+
+// GDI objects selected for one drawing, deleted afterwards.
+class Pen {
+public:
+    Pen(HDC dc, COLORREF colour, int width)
+        : dc_(dc), pen_(CreatePen(PS_SOLID, width, colour)), old_(SelectObject(dc, pen_)) {}
+    Pen(const Pen&) = delete;
+    Pen& operator=(const Pen&) = delete;
+    ~Pen() {
+        SelectObject(dc_, old_);
+        DeleteObject(pen_);
+    }
+
+private:
+    HDC dc_;
+    HPEN pen_;
+    HGDIOBJ old_;
+};
+
+class Brush {
+public:
+    Brush(HDC dc, COLORREF colour)
+        : dc_(dc), brush_(CreateSolidBrush(colour)), old_(SelectObject(dc, brush_)) {}
+    Brush(const Brush&) = delete;
+    Brush& operator=(const Brush&) = delete;
+    ~Brush() {
+        SelectObject(dc_, old_);
+        DeleteObject(brush_);
+    }
+
+private:
+    HDC dc_;
+    HBRUSH brush_;
+    HGDIOBJ old_;
+};
+
+void Letter(HDC dc, int s, const wchar_t* text, COLORREF colour) {
+    HFONT font = CreateFontW(-s * 11 / 16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                             DEFAULT_PITCH, L"Tahoma");
+    HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    RECT rect{0, 0, s, s};
+    DrawTextW(dc, text, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, old);
+    DeleteObject(font);
+}
+
+// Coordinates are given on a 16-unit grid and scaled to the icon size.
+using Painter = std::function<void(HDC, int, int (*)(int, int))>;
+
+int Scale(int units, int size) { return units * size / 16; }
+
+const std::array<Painter, 10> kPainters = {
+    // Launch: a green "play" triangle.
+    Painter([](HDC dc, int s, auto u) {
+        Pen pen(dc, RGB(20, 90, 20), 1);
+        Brush brush(dc, RGB(40, 170, 40));
+        POINT points[] = {{u(4, s), u(2, s)}, {u(13, s), u(8, s)}, {u(4, s), u(14, s)}};
+        Polygon(dc, points, 3);
+    }),
+    // Telnet: a terminal with a prompt.
+    Painter([](HDC dc, int s, auto u) {
+        {
+            Pen pen(dc, RGB(60, 60, 60), 1);
+            Brush brush(dc, RGB(20, 20, 20));
+            Rectangle(dc, u(1, s), u(2, s), u(15, s), u(14, s));
+        }
+        Pen pen(dc, RGB(80, 230, 80), 1);
+        MoveToEx(dc, u(4, s), u(5, s), nullptr);
+        LineTo(dc, u(7, s), u(8, s));
+        LineTo(dc, u(3, s), u(11, s));
+        MoveToEx(dc, u(8, s), u(11, s), nullptr);
+        LineTo(dc, u(12, s), u(11, s));
+    }),
+    // IP addresses: a globe.
+    Painter([](HDC dc, int s, auto u) {
+        Pen pen(dc, RGB(20, 60, 140), 1);
+        Brush brush(dc, RGB(70, 140, 220));
+        Ellipse(dc, u(1, s), u(1, s), u(15, s), u(15, s));
+        Pen line(dc, RGB(230, 240, 255), 1);
+        MoveToEx(dc, u(2, s), u(8, s), nullptr);
+        LineTo(dc, u(14, s), u(8, s));
+        Arc(dc, u(5, s), u(1, s), u(11, s), u(15, s), u(8, s), u(1, s), u(8, s), u(15, s));
+        Arc(dc, u(5, s), u(1, s), u(11, s), u(15, s), u(8, s), u(15, s), u(8, s), u(1, s));
+    }),
+    // Settings: a cog.
+    Painter([](HDC dc, int s, auto u) {
+        Pen pen(dc, RGB(70, 70, 80), u(3, s) > 2 ? u(3, s) : 2);
+        MoveToEx(dc, u(8, s), u(1, s), nullptr);
+        LineTo(dc, u(8, s), u(15, s));
+        MoveToEx(dc, u(1, s), u(8, s), nullptr);
+        LineTo(dc, u(15, s), u(8, s));
+        MoveToEx(dc, u(3, s), u(3, s), nullptr);
+        LineTo(dc, u(13, s), u(13, s));
+        MoveToEx(dc, u(13, s), u(3, s), nullptr);
+        LineTo(dc, u(3, s), u(13, s));
+        Pen ring(dc, RGB(70, 70, 80), 1);
+        Brush brush(dc, RGB(150, 150, 165));
+        Ellipse(dc, u(3, s), u(3, s), u(13, s), u(13, s));
+        Brush hole(dc, kMask);
+        Ellipse(dc, u(6, s), u(6, s), u(10, s), u(10, s));
+    }),
+    // Address book: a brown book with pages.
+    Painter([](HDC dc, int s, auto u) {
+        {
+            Pen pen(dc, RGB(90, 50, 20), 1);
+            Brush brush(dc, RGB(160, 90, 40));
+            Rectangle(dc, u(2, s), u(1, s), u(14, s), u(15, s));
+        }
+        Pen pen(dc, RGB(250, 245, 230), 1);
+        Brush brush(dc, RGB(250, 245, 230));
+        Rectangle(dc, u(5, s), u(3, s), u(12, s), u(7, s));
+        Pen spine(dc, RGB(60, 30, 10), 1);
+        MoveToEx(dc, u(4, s), u(1, s), nullptr);
+        LineTo(dc, u(4, s), u(15, s));
+    }),
+    // Help: a blue disc with a question mark.
+    Painter([](HDC dc, int s, auto u) {
+        Pen pen(dc, RGB(20, 60, 140), 1);
+        Brush brush(dc, RGB(40, 100, 200));
+        Ellipse(dc, u(1, s), u(1, s), u(15, s), u(15, s));
+        Letter(dc, s, L"?", RGB(255, 255, 255));
+    }),
+    // Roger Wilco: a headset.
+    Painter([](HDC dc, int s, auto u) {
+        {
+            Pen pen(dc, RGB(40, 40, 40), u(2, s) > 1 ? u(2, s) : 1);
+            Arc(dc, u(2, s), u(1, s), u(14, s), u(14, s), u(14, s), u(8, s), u(2, s), u(8, s));
+        }
+        Pen pen(dc, RGB(20, 20, 20), 1);
+        Brush brush(dc, RGB(200, 40, 40));
+        Rectangle(dc, u(1, s), u(7, s), u(5, s), u(13, s));
+        Rectangle(dc, u(11, s), u(7, s), u(15, s), u(13, s));
+        MoveToEx(dc, u(3, s), u(13, s), nullptr);
+        LineTo(dc, u(8, s), u(15, s));
+    }),
+    // GameSpy: a red disc with a G.
+    Painter([](HDC dc, int s, auto u) {
+        Pen pen(dc, RGB(120, 20, 20), 1);
+        Brush brush(dc, RGB(210, 40, 40));
+        Ellipse(dc, u(1, s), u(1, s), u(15, s), u(15, s));
+        Letter(dc, s, L"G", RGB(255, 255, 255));
+    }),
+    // Kali: an orange square with a K.
+    Painter([](HDC dc, int s, auto u) {
+        Pen pen(dc, RGB(150, 80, 0), 1);
+        Brush brush(dc, RGB(240, 140, 20));
+        RoundRect(dc, u(1, s), u(1, s), u(15, s), u(15, s), u(4, s), u(4, s));
+        Letter(dc, s, L"K", RGB(255, 255, 255));
+    }),
+    // RS Stats Recorder: a bar chart.
+    Painter([](HDC dc, int s, auto u) {
+        Pen pen(dc, RGB(30, 30, 30), 1);
+        Brush brush(dc, RGB(60, 160, 200));
+        Rectangle(dc, u(2, s), u(9, s), u(5, s), u(15, s));
+        Rectangle(dc, u(6, s), u(5, s), u(9, s), u(15, s));
+        Rectangle(dc, u(10, s), u(2, s), u(13, s), u(15, s));
+    }),
+};
+
+} // namespace
+
+HIMAGELIST CreateToolbarImages(int size) {
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK,
+                                         static_cast<int>(kPainters.size()), 0);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    for (const auto& paint : kPainters) {
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        HBRUSH background = CreateSolidBrush(kMask);
+        RECT all{0, 0, size, size};
+        FillRect(dc, &all, background);
+        DeleteObject(background);
+        paint(dc, size, Scale);
+        SelectObject(dc, old);
+        ImageList_AddMasked(images, bitmap, kMask);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return images;
+}
+
+} // namespace quarl::win32ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/MessagePump.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace quarl::ui {
+struct Application;
+}
+
+namespace quarl::win32ui {
+
+class FormView;
+
+// All views of the process: reconciles them after every dispatch, routes hover hints to the
+// application, shows exceptions that reach the dispatch boundary, and runs the message loop.
+class ViewHost final : public platform::MessagePump {
+public:
+    explicit ViewHost(ui::Application& application) : application_(application) {}
+
+    void add(FormView& view) { views_.push_back(&view); }
+    void reconcileAll();
+    void setHint(const std::string& hint);
+    // The "toolkit's generic error box" for an exception that escaped an event handler.
+    void showError(const char* what);
+
+    void processPendingMessages() override;
+    // Runs until WM_QUIT; returns its exit code.
+    int run();
+
+private:
+    bool preTranslate(MSG& message);
+    void trackHint(const MSG& message);
+
+    ui::Application& application_;
+    std::vector<FormView*> views_;
+    bool reconciling_ = false;
+};
+
+} // namespace quarl::win32ui

@@ -1,0 +1,98 @@
+// Program entry: the application title and help file, the twelve windows in their order, the
+// message loop.
+#include "app/Launcher.h"
+#include "platform/win32/Text.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Services.h"
+#include "win32ui/MainView.h"
+#include "win32ui/ViewHost.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <exception>
+#include <memory>
+
+using namespace quarl;
+
+namespace {
+
+std::vector<std::string> Arguments() {
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < count; ++i)
+        arguments.push_back(platform::win32::Narrow(words[i]));
+    LocalFree(words);
+    return arguments;
+}
+
+int Run() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
+                                                       ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    platform::win32::Win32Registry registry;
+    platform::win32::Win32FileSystem files;
+    platform::win32::Win32Dialogs dialogs;
+    platform::win32::Win32KernelObjects kernel;
+    std::unique_ptr<win32ui::ViewHost> host;
+
+    // The view host is the message pump, and it needs the application that the launcher owns:
+    // the launcher gets a pump that forwards to the host once it exists.
+    struct Pump final : platform::MessagePump {
+        win32ui::ViewHost* host = nullptr;
+        void processPendingMessages() override {
+            if (host)
+                host->processPendingMessages();
+        }
+    } pump;
+    platform::Platform services{registry, files, dialogs, kernel, pump, Arguments()};
+    app::Launcher launcher(services);
+    host = std::make_unique<win32ui::ViewHost>(launcher.application);
+    pump.host = host.get();
+    pump.processPendingMessages();
+
+    win32ui::MainView main(*host, launcher);
+    win32ui::EmptyView wizard(*host, launcher.frmWiz);
+    win32ui::EmptyView tool(*host, launcher.frmTool);
+    win32ui::EmptyView about(*host, launcher.AboutBox);
+    win32ui::EmptyView addressBook(*host, launcher.frmAddressBook);
+    win32ui::EmptyView settings(*host, launcher.frmSettings);
+    win32ui::EmptyView modInfo(*host, launcher.frmModInfo);
+    win32ui::EmptyView resume(*host, launcher.frmResume);
+    win32ui::EmptyView ipAddress(*host, launcher.frmIPAddress);
+    win32ui::EmptyView pingStats(*host, launcher.frmPingStats);
+    win32ui::EmptyView addressEditor(*host, launcher.frmABEdit);
+    win32ui::EmptyView joinChannel(*host, launcher.frmJoinRW);
+
+    pump.processPendingMessages();
+    const HWND mainWindow = main.create(nullptr);
+    if (!mainWindow || !main.carryOn())
+        return 0; // a handed-over start or "-UNINSTALL": no state save
+    launcher.frmMain.show();
+    wizard.create(mainWindow);
+    tool.create(mainWindow);
+    for (auto* view : {&about, &addressBook, &settings, &modInfo, &resume, &ipAddress, &pingStats,
+                       &addressEditor, &joinChannel}) {
+        pump.processPendingMessages();
+        view->create(mainWindow);
+    }
+    host->reconcileAll();
+    pump.processPendingMessages();
+    return host->run();
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+    try {
+        return Run();
+    } catch (const std::exception& error) {
+        MessageBoxW(nullptr, platform::win32::Widen(error.what()).c_str(), L"Quarl Launcher",
+                    MB_OK | MB_ICONERROR);
+        return 1;
+    }
+}

@@ -1,0 +1,164 @@
+#include "LauncherProcess.h"
+
+#include <chrono>
+#include <thread>
+
+namespace quarl::tests {
+
+std::wstring LauncherPath() {
+    // The build passes the POSIX path of Launcher.exe; Wine maps the Unix root to drive Z:.
+    std::string posix = QUARL_LAUNCHER_EXE;
+    std::wstring path = L"Z:";
+    for (char c : posix)
+        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return path;
+}
+
+void DeleteTree(HKEY root, const std::wstring& path) {
+    RegDeleteTreeW(root, path.c_str());
+    RegDeleteKeyW(root, path.c_str());
+}
+
+void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& value) {
+    RegSetKeyValueW(root, path.c_str(), name.c_str(), REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value) {
+    RegSetKeyValueW(root, path.c_str(), name.c_str(), REG_DWORD, &value, sizeof value);
+}
+
+std::wstring GetString(HKEY root, const std::wstring& path, const std::wstring& name) {
+    wchar_t buffer[1024];
+    DWORD size = sizeof buffer;
+    if (RegGetValueW(root, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+        ERROR_SUCCESS)
+        return L"<missing>";
+    return buffer;
+}
+
+DWORD GetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD fallback) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegGetValueW(root, path.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS)
+        return fallback;
+    return value;
+}
+
+GameFolder::GameFolder(const std::vector<std::wstring>& files) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    path_ = std::wstring(temp) + L"quarl-game-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(GetTickCount());
+    CreateDirectoryW(path_.c_str(), nullptr);
+    CreateDirectoryW((path_ + L"\\mods").c_str(), nullptr);
+    for (const auto& name : files) {
+        HANDLE file = CreateFileW((path_ + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        CloseHandle(file);
+    }
+}
+
+GameFolder::~GameFolder() {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((path_ + L"\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = data.cFileName;
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileW((path_ + L"\\" + name).c_str());
+        } while (FindNextFileW(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryW((path_ + L"\\mods").c_str());
+    RemoveDirectoryW(path_.c_str());
+}
+
+LauncherProcess::LauncherProcess(const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + LauncherPath() + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                   &startup, &process_);
+}
+
+LauncherProcess::~LauncherProcess() {
+    if (!process_.hProcess)
+        return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+        TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    const wchar_t* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window))
+        return TRUE;
+    if (Text(window) == search->caption) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND LauncherProcess::waitForWindow(const wchar_t* caption, DWORD timeoutMs) const {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < deadline) {
+        Search search{process_.dwProcessId, caption, nullptr};
+        EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            return search.found;
+        if (WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void LauncherProcess::settle(HWND window) const {
+    for (int i = 0; i < 3; ++i) {
+        DWORD_PTR result;
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+}
+
+DWORD LauncherProcess::close(HWND window, DWORD timeoutMs) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return waitForExit(timeoutMs);
+}
+
+DWORD LauncherProcess::waitForExit(DWORD timeoutMs) {
+    WaitForSingleObject(process_.hProcess, timeoutMs);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+std::wstring Text(HWND window) {
+    wchar_t buffer[1024] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer),
+                        SMTO_NORMAL, 5000, nullptr);
+    return buffer;
+}
+
+bool Checked(HWND control) {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(control, BM_GETCHECK, 0, 0, SMTO_NORMAL, 5000, &state);
+    return state == BST_CHECKED;
+}
+
+} // namespace quarl::tests

@@ -1,0 +1,56 @@
+#pragma once
+
+// Drives a real Launcher.exe from another process, as a player (or another program) would:
+// through its windows, messages and the registry.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace quarl::tests {
+
+std::wstring LauncherPath();
+
+// Registry helpers for seeding and reading back (the test shares the launcher's prefix).
+void DeleteTree(HKEY root, const std::wstring& path);
+void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& value);
+void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value);
+std::wstring GetString(HKEY root, const std::wstring& path, const std::wstring& name);
+DWORD GetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD fallback);
+
+// A folder under the temporary folder with empty files of the given names, removed afterwards.
+class GameFolder {
+public:
+    explicit GameFolder(const std::vector<std::wstring>& files);
+    GameFolder(const GameFolder&) = delete;
+    GameFolder& operator=(const GameFolder&) = delete;
+    ~GameFolder();
+    const std::wstring& path() const { return path_; }
+
+private:
+    std::wstring path_;
+};
+
+class LauncherProcess {
+public:
+    explicit LauncherProcess(const std::wstring& arguments = L"");
+    LauncherProcess(const LauncherProcess&) = delete;
+    LauncherProcess& operator=(const LauncherProcess&) = delete;
+    ~LauncherProcess();
+
+    // The visible top-level window of this process with the given caption, or nullptr.
+    HWND waitForWindow(const wchar_t* caption, DWORD timeoutMs = 15000) const;
+    // Lets the launcher process everything queued so far (paint included).
+    void settle(HWND window) const;
+    // Sends WM_CLOSE and waits; the exit code, or STILL_ACTIVE when it did not end.
+    DWORD close(HWND window, DWORD timeoutMs = 15000);
+    DWORD waitForExit(DWORD timeoutMs = 15000);
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+std::wstring Text(HWND window);
+bool Checked(HWND control);
+
+} // namespace quarl::tests
