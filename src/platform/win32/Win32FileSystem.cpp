@@ -86,6 +86,12 @@ std::string Win32FileSystem::readTextFile(std::string_view path) const {
 void Win32FileSystem::replaceTextFile(std::string_view path, std::string_view content) {
     // Write a temporary file beside the target, flush it, then move it over the target in one
     // step: a failure or a kill leaves either the old file or the new one, never a torn one.
+    // A read-only file is not to be replaced (Windows refuses it; Wine would not).
+    const DWORD existing = Attributes(path);
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        Fail("Cannot create file", path);
+    }
     const std::string temporary = std::string(path) + ".tmp";
     const auto wideTemporary = Widen(temporary);
     const std::string bytes = Utf8ToAnsi(content);

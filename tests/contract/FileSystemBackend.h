@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <memory>
+#include <string>
+
+namespace quarl::tests {
+
+// A file system to run the file contract against, with a private sandbox folder.
+class FileSystemBackend {
+public:
+    virtual ~FileSystemBackend() = default;
+    virtual platform::FileSystem& files() = 0;
+    // The sandbox folder's Windows path, without a trailing backslash.
+    virtual std::string sandbox() const = 0;
+    virtual void addFolder(const std::string& path) = 0;
+    virtual void addFile(const std::string& path, const std::string& content) = 0;
+    virtual void setReadOnly(const std::string& path) = 0;
+};
+
+std::unique_ptr<FileSystemBackend> MakeFileSystemBackend();
+
+} // namespace quarl::tests

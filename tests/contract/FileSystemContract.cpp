@@ -1,0 +1,116 @@
+// The file system contract, run against the fake natively and against Windows under Wine.
+#include "contract/FileSystemBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace quarl::tests {
+namespace {
+
+using platform::FileError;
+using platform::FolderEntry;
+
+class FileSystemContract : public ::testing::Test {
+protected:
+    void SetUp() override {
+        backend_ = MakeFileSystemBackend();
+        root_ = backend_->sandbox();
+    }
+    platform::FileSystem& files() { return backend_->files(); }
+    std::string at(const std::string& name) const { return root_ + "\\" + name; }
+
+    std::unique_ptr<FileSystemBackend> backend_;
+    std::string root_;
+};
+
+TEST_F(FileSystemContract, NamesMatchWithoutRegardToCaseAndRepeatedSeparatorsAreTolerated) {
+    backend_->addFolder(at("Rogue Spear"));
+    backend_->addFile(at("Rogue Spear\\RogueSpear.exe"), "");
+    EXPECT_TRUE(files().fileExists(at("rogue spear\\ROGUESPEAR.EXE")));
+    EXPECT_TRUE(files().fileExists(root_ + "\\\\Rogue Spear\\\\RogueSpear.exe"));
+    EXPECT_TRUE(files().folderExists(at("ROGUE SPEAR")));
+    EXPECT_FALSE(files().folderExists(at("Rogue Spear\\RogueSpear.exe")));
+    EXPECT_FALSE(files().fileExists(at("Rogue Spear")));
+    EXPECT_FALSE(files().fileExists(at("Rogue Spear\\UrbanOperations.exe")));
+}
+
+TEST_F(FileSystemContract, ListingGivesEntriesWithTheirKindAndWithoutDots) {
+    backend_->addFolder(at("mods"));
+    backend_->addFolder(at("mods\\Tactical Realism"));
+    backend_->addFolder(at("mods\\SWAT"));
+    backend_->addFile(at("mods\\readme.txt"), "x");
+    std::vector<FolderEntry> entries;
+    ASSERT_TRUE(files().listFolder(at("mods"), entries));
+    std::vector<std::pair<std::string, bool>> seen;
+    for (const auto& entry : entries)
+        seen.emplace_back(entry.name, entry.isFolder);
+    std::sort(seen.begin(), seen.end());
+    const std::vector<std::pair<std::string, bool>> expected = {
+        {"SWAT", true}, {"Tactical Realism", true}, {"readme.txt", false}};
+    EXPECT_EQ(seen, expected);
+    EXPECT_TRUE(files().listFolder(at("mods\\"), entries));
+    EXPECT_FALSE(files().listFolder(at("missing"), entries));
+}
+
+TEST_F(FileSystemContract, DeletionReportsFailureForMissingAndReadOnlyFiles) {
+    backend_->addFile(at("kitrestrictions.txt"), "k");
+    backend_->addFile(at("locked.txt"), "l");
+    backend_->setReadOnly(at("locked.txt"));
+    EXPECT_TRUE(files().deleteFile(at("KITRESTRICTIONS.TXT")));
+    EXPECT_FALSE(files().fileExists(at("kitrestrictions.txt")));
+    EXPECT_FALSE(files().deleteFile(at("kitrestrictions.txt")));
+    EXPECT_FALSE(files().deleteFile(at("locked.txt")));
+    EXPECT_TRUE(files().fileExists(at("locked.txt")));
+}
+
+TEST_F(FileSystemContract, ReplacingWritesTheWholeFileOrLeavesTheOldOne) {
+    const auto path = at("ModsSettings.txt");
+    files().replaceTextFile(path, "first\r\n");
+    EXPECT_EQ(files().readTextFile(path), "first\r\n");
+    files().replaceTextFile(path, "// header\r\n\"\\mods\\SWAT\"\r\n");
+    EXPECT_EQ(files().readTextFile(path), "// header\r\n\"\\mods\\SWAT\"\r\n");
+
+    backend_->addFile(at("locked.txt"), "old\r\n");
+    backend_->setReadOnly(at("locked.txt"));
+    EXPECT_THROW(files().replaceTextFile(at("locked.txt"), "new\r\n"), FileError);
+    EXPECT_EQ(files().readTextFile(at("locked.txt")), "old\r\n");
+    EXPECT_THROW(files().replaceTextFile(at("no folder\\file.txt"), "x"), FileError);
+    EXPECT_THROW(files().readTextFile(at("missing.txt")), FileError);
+    // No temporary file is left beside the target.
+    std::vector<FolderEntry> entries;
+    ASSERT_TRUE(files().listFolder(root_, entries));
+    for (const auto& entry : entries)
+        EXPECT_EQ(entry.name.find(".tmp"), std::string::npos) << entry.name;
+}
+
+TEST_F(FileSystemContract, TextKeepsNonAsciiNamesAndContent) {
+    const auto folder = at("Mod \xC3\xA9t\xC3\xA9");
+    backend_->addFolder(folder);
+    files().replaceTextFile(folder + "\\notes.txt", "caf\xC3\xA9\r\n");
+    EXPECT_TRUE(files().fileExists(folder + "\\notes.txt"));
+    EXPECT_EQ(files().readTextFile(folder + "\\notes.txt"), "caf\xC3\xA9\r\n");
+    std::vector<FolderEntry> entries;
+    ASSERT_TRUE(files().listFolder(root_, entries));
+    EXPECT_TRUE(std::any_of(entries.begin(), entries.end(),
+                            [](const auto& e) { return e.name == "Mod \xC3\xA9t\xC3\xA9"; }));
+}
+
+TEST_F(FileSystemContract, ProfileStringsFollowTheWindowsRules) {
+    const auto ini = at("launcher.ini");
+    backend_->addFile(ini, "[information]\r\nNAME = \"Tactical Realism\" \r\nname=Second\r\n"
+                           "Empty=\r\nNote=a ; b\r\n[Game]\r\nDisableDefaultPrimaryItems=1\r\n");
+    auto read = [&](const char* section, const char* key, const char* fallback) {
+        return files().readProfileString(ini, section, key, fallback);
+    };
+    EXPECT_EQ(read("Information", "Name", "Not Provided"), "Tactical Realism");
+    EXPECT_EQ(read("INFORMATION", "empty", "Not Provided"), "");
+    EXPECT_EQ(read("Information", "Note", ""), "a ; b");
+    EXPECT_EQ(read("Information", "Author", "Not Provided"), "Not Provided");
+    EXPECT_EQ(read("game", "disabledefaultprimaryitems", "0"), "1");
+    EXPECT_EQ(read("Game", "DisableDefaultUniformItems", "0"), "0");
+    EXPECT_EQ(files().readProfileString(at("none.ini"), "Game", "X", "0"), "0");
+}
+
+} // namespace
+} // namespace quarl::tests

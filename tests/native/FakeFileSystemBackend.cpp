@@ -1,0 +1,28 @@
+#include "contract/FileSystemBackend.h"
+#include "platform/fake/FakeFileSystem.h"
+
+namespace quarl::tests {
+namespace {
+
+class FakeBackend final : public FileSystemBackend {
+public:
+    FakeBackend() { files_.addFolder(sandbox()); }
+    platform::FileSystem& files() override { return files_; }
+    std::string sandbox() const override { return "C:\\Sandbox"; }
+    void addFolder(const std::string& path) override { files_.addFolder(path); }
+    void addFile(const std::string& path, const std::string& content) override {
+        files_.addFile(path, content);
+    }
+    void setReadOnly(const std::string& path) override { files_.setReadOnly(path); }
+
+private:
+    platform::fake::FakeFileSystem files_;
+};
+
+} // namespace
+
+std::unique_ptr<FileSystemBackend> MakeFileSystemBackend() {
+    return std::make_unique<FakeBackend>();
+}
+
+} // namespace quarl::tests
