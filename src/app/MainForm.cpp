@@ -127,9 +127,9 @@ void MainForm::FormCreate() {
     lblVersion.caption = "v2.10";
     launcher_.writeLauncherString(keys::Version, config::kLauncherVersion);
     state.PingDisabled = launcher_.launcherString(keys::DisablePing) == kTrue;
-    for (const auto& [value, fallback] :
-         {std::pair{keys::EXEName, "RogueSpear.exe"}, std::pair{keys::UOEXEName, "UrbanOperations.exe"},
-          std::pair{keys::COEXEName, "CovertOperations.exe"}})
+    for (const auto& [value, fallback] : {std::pair{keys::EXEName, "RogueSpear.exe"},
+                                          std::pair{keys::UOEXEName, "UrbanOperations.exe"},
+                                          std::pair{keys::COEXEName, "CovertOperations.exe"}})
         if (launcher_.launcherString(value).empty())
             launcher_.writeLauncherString(value, fallback);
     detectGames();
@@ -145,7 +145,8 @@ void MainForm::detectGames() {
     const auto& store = launcher_.store;
     state.gameKeyPath.clear();
     for (const auto key : {config::kGameKey, config::kDemoGameKey}) {
-        if (!store.ReadRegString(RootKey::LocalMachine, key, config::game::InstallationPath).empty()) {
+        if (!store.ReadRegString(RootKey::LocalMachine, key, config::game::InstallationPath)
+                 .empty()) {
             state.gameKeyPath = std::string(key);
             break;
         }
@@ -358,6 +359,8 @@ void MainForm::StateSave() {
     mods::SaveModSelection(launcher_);
 }
 
-void MainForm::FormClose() { StateSave(); }
+void MainForm::FormClose() {
+    StateSave();
+}
 
 } // namespace quarl::app

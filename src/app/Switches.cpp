@@ -4,8 +4,12 @@
 
 namespace quarl::app {
 
-bool SingleInstanceCheck(Launcher&) { return true; }
+bool SingleInstanceCheck(Launcher&) {
+    return true;
+}
 
-bool ApplyStartupSwitches(Launcher&) { return true; }
+bool ApplyStartupSwitches(Launcher&) {
+    return true;
+}
 
 } // namespace quarl::app

@@ -21,14 +21,15 @@ constexpr Companion kStats{RootKey::LocalMachine, "Software\\RSStats\\", "Record
                            "\\RSStatsRecorder.exe"};
 constexpr Companion kKali{RootKey::CurrentUser, "Software\\Kali\\Kali95\\Misc", "Location",
                           "kali.exe"};
-constexpr Companion kRogerWilco{RootKey::LocalMachine,
-                                "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\roger.exe",
-                                "Path", "\\roger.exe"};
+constexpr Companion kRogerWilco{
+    RootKey::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\roger.exe",
+    "Path", "\\roger.exe"};
 constexpr Companion kGameSpy{RootKey::CurrentUser, "Software\\GameSpy\\GameSpy 3D", "InstallDir",
                              "\\gamespy.exe"};
 
 bool Installed(app::Launcher& launcher, const Companion& companion) {
-    const auto folder = launcher.store.ReadRegString(companion.root, companion.key, companion.value);
+    const auto folder =
+        launcher.store.ReadRegString(companion.root, companion.key, companion.value);
     return launcher.platform.files.fileExists(folder + companion.appended);
 }
 

@@ -42,8 +42,7 @@ void ConfigStore::WriteRegString(RootKey root, std::string_view key, std::string
     registry_.writeValue(root, key, value, RegistryValue::String(std::string(text)), true);
 }
 
-bool ConfigStore::RegValueExists(RootKey root, std::string_view key,
-                                 std::string_view value) const {
+bool ConfigStore::RegValueExists(RootKey root, std::string_view key, std::string_view value) const {
     return registry_.readValue(root, key, value).has_value();
 }
 

@@ -45,7 +45,9 @@ private:
 // Text booleans: each test compares exactly, case-sensitively, with one word.
 inline constexpr std::string_view kTrue = "TRUE";
 inline constexpr std::string_view kFalse = "FALSE";
-inline std::string_view TextBoolean(bool value) { return value ? kTrue : kFalse; }
+inline std::string_view TextBoolean(bool value) {
+    return value ? kTrue : kFalse;
+}
 
 // Parses a whole decimal integer text ("-12", "+7"); nullopt for anything else ("12a", "").
 std::optional<std::int32_t> ParseInteger(std::string_view text);

@@ -153,7 +153,9 @@ public:
     bool multiSelect() const { return multiSelect_; }
     // Switching the mode keeps the items; a single-selection list keeps at most the current item.
     void setMultiSelect(bool value);
-    bool isSelected(std::size_t index) const { return index < selected_.size() && selected_[index]; }
+    bool isSelected(std::size_t index) const {
+        return index < selected_.size() && selected_[index];
+    }
     void setSelected(std::size_t index, bool value);
     // The current (focused) item, -1 for none. In single-selection mode it is the selection.
     int itemIndex() const { return itemIndex_; }

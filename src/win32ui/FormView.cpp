@@ -69,7 +69,9 @@ INT_PTR CALLBACK FormView::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LP
     return TRUE;
 }
 
-bool FormView::onMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
+bool FormView::onMessage(UINT, WPARAM, LPARAM, INT_PTR&) {
+    return false;
+}
 
 INT_PTR FormView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     INT_PTR result = 0;
@@ -103,8 +105,7 @@ INT_PTR FormView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         form_.close();
         host_.reconcileAll();
         return TRUE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -178,8 +179,7 @@ bool FormView::dispatchCommand(int id, int code, HWND control) {
                 image->onDoubleClick();
         }
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -215,7 +215,9 @@ void FormView::bindCommand(int id, ui::Button& command, CommandKind kind) {
     commands_.push_back({id, &command, kind});
 }
 
-void FormView::bindTimer(UINT_PTR id, ui::Timer& timer) { timers_.push_back({id, &timer}); }
+void FormView::bindTimer(UINT_PTR id, ui::Timer& timer) {
+    timers_.push_back({id, &timer});
+}
 
 FormView::Binding* FormView::findBinding(HWND hwnd) {
     for (auto& binding : bindings_)
@@ -374,12 +376,8 @@ void FormView::reconcileControl(Binding& binding) {
         SetText(binding.hwnd, binding.text, combo.text);
         break;
     }
-    case Kind::ListBox:
-        reconcileList(binding);
-        break;
-    case Kind::Image:
-        InvalidateRect(binding.hwnd, nullptr, FALSE);
-        break;
+    case Kind::ListBox: reconcileList(binding); break;
+    case Kind::Image: InvalidateRect(binding.hwnd, nullptr, FALSE); break;
     case Kind::StatusBar: {
         auto& bar = static_cast<ui::StatusBar&>(control);
         if (first || binding.text != bar.text) {
@@ -389,8 +387,7 @@ void FormView::reconcileControl(Binding& binding) {
         }
         break;
     }
-    case Kind::Other:
-        break;
+    case Kind::Other: break;
     }
 }
 
@@ -428,7 +425,8 @@ void FormView::reconcileList(Binding& binding) {
         binding.items = list.items();
         SendMessageW(binding.hwnd, LB_RESETCONTENT, 0, 0);
         for (const auto& item : list.items())
-            SendMessageW(binding.hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+            SendMessageW(binding.hwnd, LB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(Widen(item).c_str()));
         binding.selected.assign(list.items().size(), false);
         binding.itemIndex = -1;
     }
@@ -441,7 +439,8 @@ void FormView::reconcileList(Binding& binding) {
         for (std::size_t i = 0; i < selected.size(); ++i)
             SendMessageW(binding.hwnd, LB_SETSEL, selected[i], static_cast<LPARAM>(i));
         if (list.itemIndex() >= 0)
-            SendMessageW(binding.hwnd, LB_SETCARETINDEX, static_cast<WPARAM>(list.itemIndex()), FALSE);
+            SendMessageW(binding.hwnd, LB_SETCARETINDEX, static_cast<WPARAM>(list.itemIndex()),
+                         FALSE);
     } else {
         SendMessageW(binding.hwnd, LB_SETCURSEL, static_cast<WPARAM>(list.itemIndex()), 0);
     }

@@ -50,7 +50,18 @@ protected:
     ViewHost& host_;
 
 private:
-    enum class Kind { CheckBox, RadioButton, Button, Edit, ComboBox, ListBox, Label, Image, StatusBar, Other };
+    enum class Kind {
+        CheckBox,
+        RadioButton,
+        Button,
+        Edit,
+        ComboBox,
+        ListBox,
+        Label,
+        Image,
+        StatusBar,
+        Other
+    };
     struct Binding {
         int id = 0;
         HWND hwnd = nullptr;

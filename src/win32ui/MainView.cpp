@@ -41,13 +41,15 @@ void MainView::onCreate() {
     carryOn_ = launcher_.frmMain.create();
 }
 
-void MainView::onClosed() { PostMessageW(hwnd(), kDestroyMessage, 0, 0); }
+void MainView::onClosed() {
+    PostMessageW(hwnd(), kDestroyMessage, 0, 0);
+}
 
 void MainView::createToolbar() {
     toolbarWindow_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                               WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_TOP | CCS_NODIVIDER, 0, 0,
-                               0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_TOOLBAR),
-                               GetModuleHandleW(nullptr), nullptr);
+                                     WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_TOP | CCS_NODIVIDER,
+                                     0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_TOOLBAR),
+                                     GetModuleHandleW(nullptr), nullptr);
     SendMessageW(toolbarWindow_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbarWindow_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     const int size = MulDiv(16, Dpi(hwnd()), 96);
@@ -68,22 +70,29 @@ void MainView::createToolbar() {
         return b;
     };
     TBBUTTON buttons[] = {
-        button(0, IDT_LAUNCH),      separator(),
-        button(1, IDT_TELNET),      button(2, IDT_IPADDRESS),
-        button(3, IDT_SETTINGS),    button(4, IDT_ADDRESSBOOK),
-        button(5, IDT_HELP),        separator(),
-        button(6, IDT_ROGERWILCO, BTNS_DROPDOWN), button(7, IDT_GAMESPY),
-        button(8, IDT_KALI),        button(9, IDT_STATS),
+        button(0, IDT_LAUNCH),
+        separator(),
+        button(1, IDT_TELNET),
+        button(2, IDT_IPADDRESS),
+        button(3, IDT_SETTINGS),
+        button(4, IDT_ADDRESSBOOK),
+        button(5, IDT_HELP),
+        separator(),
+        button(6, IDT_ROGERWILCO, BTNS_DROPDOWN),
+        button(7, IDT_GAMESPY),
+        button(8, IDT_KALI),
+        button(9, IDT_STATS),
     };
-    SendMessageW(toolbarWindow_, TB_ADDBUTTONSW, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
+    SendMessageW(toolbarWindow_, TB_ADDBUTTONSW, std::size(buttons),
+                 reinterpret_cast<LPARAM>(buttons));
     SendMessageW(toolbarWindow_, TB_AUTOSIZE, 0, 0);
     setToolbar(toolbarWindow_);
 }
 
 void MainView::createStatusBar() {
-    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE,
-                                 0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_STATUSBAR),
-                                 GetModuleHandleW(nullptr), nullptr);
+    statusBar_ =
+        CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd(),
+                        reinterpret_cast<HMENU>(IDC_STATUSBAR), GetModuleHandleW(nullptr), nullptr);
     int parts[] = {-1};
     SendMessageW(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
 }
@@ -152,11 +161,16 @@ void MainView::bindControls() {
         bindCommand(id, *item, CommandKind::Menu);
 
     const std::pair<int, ui::ToolButton*> toolbar[] = {
-        {IDT_LAUNCH, &m.btnLaunch},         {IDT_TELNET, &m.tbTelnet},
-        {IDT_IPADDRESS, &m.tbIPAddress},    {IDT_SETTINGS, &m.btnSettings},
-        {IDT_ADDRESSBOOK, &m.tbAddressBook}, {IDT_HELP, &m.tbHelp},
-        {IDT_ROGERWILCO, &m.tbRogerWilco},  {IDT_GAMESPY, &m.tbGameSpy},
-        {IDT_KALI, &m.tbKali},              {IDT_STATS, &m.tbStats},
+        {IDT_LAUNCH, &m.btnLaunch},
+        {IDT_TELNET, &m.tbTelnet},
+        {IDT_IPADDRESS, &m.tbIPAddress},
+        {IDT_SETTINGS, &m.btnSettings},
+        {IDT_ADDRESSBOOK, &m.tbAddressBook},
+        {IDT_HELP, &m.tbHelp},
+        {IDT_ROGERWILCO, &m.tbRogerWilco},
+        {IDT_GAMESPY, &m.tbGameSpy},
+        {IDT_KALI, &m.tbKali},
+        {IDT_STATS, &m.tbStats},
     };
     for (const auto& [id, button] : toolbar)
         bindCommand(id, *button, CommandKind::Toolbar);
@@ -226,8 +240,7 @@ bool MainView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
         PostQuitMessage(0);
         result = 0;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

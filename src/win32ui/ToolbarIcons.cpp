@@ -60,7 +60,9 @@ void Letter(HDC dc, int s, const wchar_t* text, COLORREF colour) {
 // Coordinates are given on a 16-unit grid and scaled to the icon size.
 using Painter = std::function<void(HDC, int, int (*)(int, int))>;
 
-int Scale(int units, int size) { return units * size / 16; }
+int Scale(int units, int size) {
+    return units * size / 16;
+}
 
 const std::array<Painter, 10> kPainters = {
     // Launch: a green "play" triangle.
@@ -173,8 +175,8 @@ const std::array<Painter, 10> kPainters = {
 } // namespace
 
 HIMAGELIST CreateToolbarImages(int size) {
-    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK,
-                                         static_cast<int>(kPainters.size()), 0);
+    HIMAGELIST images =
+        ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, static_cast<int>(kPainters.size()), 0);
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     for (const auto& paint : kPainters) {

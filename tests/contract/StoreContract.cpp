@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Roots, StoreContract,
                          ::testing::Values(RootKey::CurrentUser, RootKey::LocalMachine),
                          [](const auto& param) {
                              return param.param == RootKey::CurrentUser ? "CurrentUser"
-                                                                       : "LocalMachine";
+                                                                        : "LocalMachine";
                          });
 
 } // namespace

@@ -19,7 +19,8 @@ void DeleteTree(HKEY root, const std::wstring& path) {
     RegDeleteKeyW(root, path.c_str());
 }
 
-void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& value) {
+void SetString(HKEY root, const std::wstring& path, const std::wstring& name,
+               const std::wstring& value) {
     RegSetKeyValueW(root, path.c_str(), name.c_str(), REG_SZ, value.c_str(),
                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }

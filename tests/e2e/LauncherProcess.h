@@ -13,7 +13,8 @@ std::wstring LauncherPath();
 
 // Registry helpers for seeding and reading back (the test shares the launcher's prefix).
 void DeleteTree(HKEY root, const std::wstring& path);
-void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& value);
+void SetString(HKEY root, const std::wstring& path, const std::wstring& name,
+               const std::wstring& value);
 void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value);
 std::wstring GetString(HKEY root, const std::wstring& path, const std::wstring& name);
 DWORD GetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD fallback);

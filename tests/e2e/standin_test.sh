@@ -51,7 +51,7 @@ check "exit code" 0 "$status"
 expected_log=$root/expected-log.txt
 printf '%s%s' "$earlier" "$expected_line" >"$expected_log"
 if ! cmp -s "$expected_log" "$log"; then
-    problems+=("standin-log.txt differs; expected (sed -n l):"$'\n'"$(sed -n l "$expected_log")")
+    problems+=("standin-log.txt differs; expected (sed -n 'l 0'):"$'\n'"$(sed -n 'l 0' "$expected_log")")
 fi
 
 if [ ${#problems[@]} -eq 0 ]; then
@@ -61,8 +61,8 @@ else
     failed=1
     echo "FAIL stand-in logs its command line and working folder"
     printf '  %s\n' "${problems[@]}"
-    echo "  actual (sed -n l):"
-    sed -n l "$log" 2>/dev/null
+    echo "  actual (sed -n 'l 0'):"
+    sed -n 'l 0' "$log" 2>/dev/null
 fi
 echo "$passed passed, $failed failed"
 [ $failed -eq 0 ]

@@ -22,6 +22,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<RegistryBackend> MakeRegistryBackend() { return std::make_unique<FakeBackend>(); }
+std::unique_ptr<RegistryBackend> MakeRegistryBackend() {
+    return std::make_unique<FakeBackend>();
+}
 
 } // namespace quarl::tests

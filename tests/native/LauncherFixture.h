@@ -39,7 +39,8 @@ protected:
         fake.registry.setDword(RootKey::CurrentUser, config::kLauncherKey, name, number);
     }
     std::string launcherString(std::string_view name) const {
-        const auto value = fake.registry.readValue(RootKey::CurrentUser, config::kLauncherKey, name);
+        const auto value =
+            fake.registry.readValue(RootKey::CurrentUser, config::kLauncherKey, name);
         return value ? value->text : "<missing>";
     }
     std::optional<platform::RegistryValue> launcherValue(std::string_view name) const {

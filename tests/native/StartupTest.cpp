@@ -59,7 +59,8 @@ TEST_F(Startup, UrbanOpsAloneCountsAsAbsentAndTheGameIsReportedMissing) {
     ASSERT_EQ(fake.dialogs.shown().size(), 1u);
     const auto& box = fake.dialogs.shown().front();
     EXPECT_EQ(box.caption, "Error!");
-    EXPECT_EQ(box.text, "Rogue Spear was not found!\n\r\n\rMost Launcher features will be disabled.");
+    EXPECT_EQ(box.text,
+              "Rogue Spear was not found!\n\r\n\rMost Launcher features will be disabled.");
     EXPECT_EQ(box.icon, MessageIcon::Exclamation);
     EXPECT_EQ(box.buttons, MessageButtons::Ok);
 }
@@ -78,10 +79,10 @@ TEST_F(Startup, NoGameDisablesTheLaunchFeatures) {
     setLauncher("UseMod", "TRUE");
     auto& main = start();
     EXPECT_TRUE(launcher->state.gameKeyPath.empty());
-    for (const auto* item : {&main.mnuLaunchTool, &main.mnuWizard, &main.mnuAddressBook,
-                             &main.mnuLaunch, &main.mnuSettings, &main.mnuModInfo,
-                             &main.mnuBoundkeys, &main.mnuKitrestrictions, &main.mnuPingDetails,
-                             &main.tbAddressBook, &main.btnLaunch, &main.btnSettings})
+    for (const auto* item :
+         {&main.mnuLaunchTool, &main.mnuWizard, &main.mnuAddressBook, &main.mnuLaunch,
+          &main.mnuSettings, &main.mnuModInfo, &main.mnuBoundkeys, &main.mnuKitrestrictions,
+          &main.mnuPingDetails, &main.tbAddressBook, &main.btnLaunch, &main.btnSettings})
         EXPECT_FALSE(item->enabled) << item->name;
     EXPECT_FALSE(main.chkUseNetwork.checked());
     EXPECT_FALSE(main.chkUseNetwork.enabled);
@@ -116,7 +117,8 @@ TEST_F(Startup, MissingModsPathIsWrittenAndFormsTheModsFolder) {
     installGame(true, false, false);
     fake.registry.deleteValue(RootKey::LocalMachine, config::kGameKey, "ModsPath");
     start();
-    const auto modsPath = fake.registry.readValue(RootKey::LocalMachine, config::kGameKey, "ModsPath");
+    const auto modsPath =
+        fake.registry.readValue(RootKey::LocalMachine, config::kGameKey, "ModsPath");
     ASSERT_TRUE(modsPath);
     EXPECT_EQ(modsPath->text, "\\mods");
     EXPECT_EQ(launcher->state.modsFolder, "C:\\Games\\Rogue Spear\\mods\\");
@@ -261,9 +263,11 @@ TEST_F(Startup, APaintDuringTheFirstPaintsMessagePumpDoesNotRepeatIt) {
 
 TEST_F(Startup, CompanionProgramsAreDetectedByTheirFiles) {
     installGame(true, false, false);
-    fake.registry.setString(RootKey::LocalMachine, "Software\\RSStats\\", "RecorderPath", "C:\\Stats");
+    fake.registry.setString(RootKey::LocalMachine, "Software\\RSStats\\", "RecorderPath",
+                            "C:\\Stats");
     fake.files.addFile("C:\\Stats\\RSStatsRecorder.exe");
-    fake.registry.setString(RootKey::CurrentUser, "Software\\Kali\\Kali95\\Misc", "Location", "C:\\Kali");
+    fake.registry.setString(RootKey::CurrentUser, "Software\\Kali\\Kali95\\Misc", "Location",
+                            "C:\\Kali");
     fake.files.addFile("C:\\Kali\\kali.exe");
     fake.registry.setString(RootKey::CurrentUser, "Software\\GameSpy\\GameSpy 3D", "InstallDir",
                             "C:\\GameSpy");

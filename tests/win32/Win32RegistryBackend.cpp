@@ -39,7 +39,8 @@ public:
 private:
     void removeSandbox() {
         for (auto root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-            RegDeleteTreeW(root, Widen(sandbox_).c_str()), RegDeleteKeyW(root, Widen(sandbox_).c_str());
+            RegDeleteTreeW(root, Widen(sandbox_).c_str()),
+                RegDeleteKeyW(root, Widen(sandbox_).c_str());
     }
 
     std::string sandbox_;
@@ -48,6 +49,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<RegistryBackend> MakeRegistryBackend() { return std::make_unique<Win32Backend>(); }
+std::unique_ptr<RegistryBackend> MakeRegistryBackend() {
+    return std::make_unique<Win32Backend>();
+}
 
 } // namespace quarl::tests

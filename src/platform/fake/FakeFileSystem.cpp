@@ -93,7 +93,8 @@ bool FakeFileSystem::deleteFile(std::string_view path) {
 std::string FakeFileSystem::readTextFile(std::string_view path) const {
     const auto* entry = find(path);
     if (!entry || entry->isFolder)
-        throw FileError("Cannot open file \"" + std::string(path) + "\". The system cannot find the file specified");
+        throw FileError("Cannot open file \"" + std::string(path) +
+                        "\". The system cannot find the file specified");
     return entry->content;
 }
 
@@ -101,7 +102,8 @@ void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view con
     const auto key = NormalizePath(path);
     const auto* parent = find(ParentOf(key));
     if (!parent || !parent->isFolder)
-        throw FileError("Cannot create file \"" + std::string(path) + "\". The system cannot find the path specified");
+        throw FileError("Cannot create file \"" + std::string(path) +
+                        "\". The system cannot find the path specified");
     const auto* existing = find(path);
     if (parent->readOnly || (existing && (existing->readOnly || existing->isFolder)))
         throw FileError("Cannot create file \"" + std::string(path) + "\". Access is denied");
@@ -117,7 +119,9 @@ std::string FakeFileSystem::readProfileString(std::string_view path, std::string
     return ProfileLookup(entry->content, section, key, defaultValue);
 }
 
-void FakeFileSystem::addFolder(std::string_view path) { add(path, true); }
+void FakeFileSystem::addFolder(std::string_view path) {
+    add(path, true);
+}
 
 void FakeFileSystem::addFile(std::string_view path, std::string content) {
     add(path, false).content = std::move(content);

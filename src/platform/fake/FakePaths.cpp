@@ -28,7 +28,8 @@ std::string NormalizePath(std::string_view path) {
 
 std::string ParentOf(std::string_view normalized) {
     const auto slash = normalized.rfind('\\');
-    return slash == std::string_view::npos ? std::string() : std::string(normalized.substr(0, slash));
+    return slash == std::string_view::npos ? std::string()
+                                           : std::string(normalized.substr(0, slash));
 }
 
 } // namespace quarl::platform::fake

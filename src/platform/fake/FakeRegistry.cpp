@@ -48,7 +48,9 @@ bool FakeRegistry::writeValue(RootKey root, std::string_view path, std::string_v
     return true;
 }
 
-void FakeRegistry::createKey(RootKey root, std::string_view path) { ensureKey(root, path); }
+void FakeRegistry::createKey(RootKey root, std::string_view path) {
+    ensureKey(root, path);
+}
 
 void FakeRegistry::setString(RootKey root, std::string_view path, std::string_view name,
                              std::string text) {

@@ -9,10 +9,11 @@ namespace {
 std::wstring ToWide(UINT codePage, std::string_view text) {
     if (text.empty())
         return {};
-    const int size = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0);
+    const int size =
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring result(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(),
+                        size);
     return result;
 }
 
@@ -29,10 +30,18 @@ std::string FromWide(UINT codePage, std::wstring_view text) {
 
 } // namespace
 
-std::wstring Widen(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
-std::string Narrow(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
-std::string AnsiToUtf8(std::string_view ansi) { return Narrow(ToWide(CP_ACP, ansi)); }
-std::string Utf8ToAnsi(std::string_view utf8) { return FromWide(CP_ACP, Widen(utf8)); }
+std::wstring Widen(std::string_view utf8) {
+    return ToWide(CP_UTF8, utf8);
+}
+std::string Narrow(std::wstring_view wide) {
+    return FromWide(CP_UTF8, wide);
+}
+std::string AnsiToUtf8(std::string_view ansi) {
+    return Narrow(ToWide(CP_ACP, ansi));
+}
+std::string Utf8ToAnsi(std::string_view utf8) {
+    return FromWide(CP_ACP, Widen(utf8));
+}
 
 std::string ErrorText(unsigned long code) {
     wchar_t* buffer = nullptr;

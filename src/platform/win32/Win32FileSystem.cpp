@@ -27,7 +27,9 @@ private:
     HANDLE handle_;
 };
 
-DWORD Attributes(std::string_view path) { return GetFileAttributesW(Widen(path).c_str()); }
+DWORD Attributes(std::string_view path) {
+    return GetFileAttributesW(Widen(path).c_str());
+}
 
 [[noreturn]] void Fail(const char* what, std::string_view path) {
     throw FileError(std::string(what) + " \"" + std::string(path) + "\". " +

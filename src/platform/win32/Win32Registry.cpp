@@ -77,8 +77,7 @@ std::optional<RegistryValue> Win32Registry::readValue(RootKey root, std::string_
             return RegistryValue::Dword(number);
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return RegistryValue{RegistryValue::Kind::Other, {}, 0};
 }

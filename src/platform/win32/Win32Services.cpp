@@ -18,9 +18,9 @@ MessageResult Win32Dialogs::showMessage(const MessageBoxRequest& request) {
     if (request.defaultButton == 2)
         style |= MB_DEFBUTTON2;
     HWND owner = GetActiveWindow();
-    const int result = MessageBoxW(owner, Widen(request.text).c_str(),
-                                   Widen(request.caption).c_str(),
-                                   style | (owner ? 0u : static_cast<UINT>(MB_TASKMODAL)));
+    const int result =
+        MessageBoxW(owner, Widen(request.text).c_str(), Widen(request.caption).c_str(),
+                    style | (owner ? 0u : static_cast<UINT>(MB_TASKMODAL)));
     switch (result) {
     case IDYES: return MessageResult::Yes;
     case IDNO: return MessageResult::No;
