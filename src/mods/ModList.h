@@ -1,10 +1,24 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace quarl::app {
 class Launcher;
 }
 
 namespace quarl::mods {
+
+// The first line of "ModsSettings.txt"; a file with only this line means no mods.
+inline constexpr std::string_view kModsSettingsHeader =
+    "// MODS SETTINGS - This file created by the Quarl Launcher v2.10 Build 8";
+
+// The whole "ModsSettings.txt" for the given mods, in order, lines ending in CR LF.
+std::string ModsSettingsText(const std::vector<std::string>& mods);
+// The mod name a "ModsSettings.txt" line names: the text after the quote and "\mods\" up to
+// the closing quote, or the line unchanged when it has no such marker.
+std::string ModNameOfLine(std::string_view line);
 
 // Refills the main window's mod list from the mods folder.
 void FillModList(app::Launcher& launcher);
@@ -14,5 +28,9 @@ void SaveModSelection(app::Launcher& launcher);
 void RestoreLastMod(app::Launcher& launcher);
 // The Use Mod box's click reaction.
 void UseModClick(app::Launcher& launcher);
+
+// The selected entries of the mod list, in list order.
+std::vector<std::string> SelectedMods(const app::Launcher& launcher);
+std::string ModsSettingsPath(const app::Launcher& launcher);
 
 } // namespace quarl::mods

@@ -5,6 +5,8 @@
 #include "platform/KernelObjects.h"
 #include "platform/MessagePump.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
+#include "platform/WindowMessages.h"
 
 #include <string>
 #include <vector>
@@ -19,6 +21,8 @@ struct Platform {
     Dialogs& dialogs;
     KernelObjects& kernel;
     MessagePump& messages;
+    Shell& shell;
+    WindowMessages& windows;
     // The process's own arguments 1 to n.
     std::vector<std::string> arguments;
 };

@@ -38,6 +38,8 @@ int Run() {
     platform::win32::Win32FileSystem files;
     platform::win32::Win32Dialogs dialogs;
     platform::win32::Win32KernelObjects kernel;
+    platform::win32::Win32Shell shell;
+    platform::win32::Win32WindowMessages windows;
     std::unique_ptr<win32ui::ViewHost> host;
 
     // The view host is the message pump, and it needs the application that the launcher owns:
@@ -49,7 +51,8 @@ int Run() {
                 host->processPendingMessages();
         }
     } pump;
-    platform::Platform services{registry, files, dialogs, kernel, pump, Arguments()};
+    platform::Platform services{registry, files, dialogs, kernel,
+                                pump,     shell, windows, Arguments()};
     app::Launcher launcher(services);
     host = std::make_unique<win32ui::ViewHost>(launcher.application);
     pump.host = host.get();
@@ -73,6 +76,8 @@ int Run() {
     if (!mainWindow || !main.carryOn())
         return 0; // a handed-over start or "-UNINSTALL": no state save
     launcher.frmMain.show();
+    host->reconcileAll();
+    SetForegroundWindow(mainWindow);
     wizard.create(mainWindow);
     tool.create(mainWindow);
     for (auto* view : {&about, &addressBook, &settings, &modInfo, &resume, &ipAddress, &pingStats,

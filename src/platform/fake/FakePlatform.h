@@ -14,9 +14,12 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeKernelObjects kernel;
     FakeMessagePump messages;
+    FakeShell shell;
+    FakeWindowMessages windows;
 
     Platform platform(std::vector<std::string> arguments = {}) {
-        return Platform{registry, files, dialogs, kernel, messages, std::move(arguments)};
+        return Platform{registry, files, dialogs, kernel,
+                        messages, shell, windows, std::move(arguments)};
     }
 };
 

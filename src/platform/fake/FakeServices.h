@@ -3,6 +3,8 @@
 #include "platform/Dialogs.h"
 #include "platform/KernelObjects.h"
 #include "platform/MessagePump.h"
+#include "platform/Shell.h"
+#include "platform/WindowMessages.h"
 
 #include <deque>
 #include <functional>
@@ -46,6 +48,38 @@ public:
 
 private:
     int calls_ = 0;
+};
+
+// Records every shell request instead of starting anything.
+class FakeShell final : public Shell {
+public:
+    void open(const ShellRequest& request) override { opened_.push_back(request); }
+    const std::vector<ShellRequest>& opened() const { return opened_; }
+
+private:
+    std::vector<ShellRequest> opened_;
+};
+
+// Windows of other programs that a test puts in place; every message sent is recorded.
+class FakeWindowMessages final : public WindowMessages {
+public:
+    struct Sent {
+        std::uintptr_t window;
+        unsigned message;
+        std::uintptr_t wParam;
+        std::intptr_t lParam;
+        friend bool operator==(const Sent&, const Sent&) = default;
+    };
+    // Puts a window in place; returns its handle.
+    std::uintptr_t addWindow(std::string className, std::string title);
+    std::uintptr_t findWindow(std::string_view className, std::string_view title) override;
+    void sendMessage(std::uintptr_t window, unsigned message, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+    const std::vector<Sent>& sent() const { return sent_; }
+
+private:
+    std::map<std::pair<std::string, std::string>, std::uintptr_t> windows_;
+    std::vector<Sent> sent_;
 };
 
 } // namespace quarl::platform::fake

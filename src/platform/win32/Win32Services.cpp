@@ -3,6 +3,7 @@
 #include "platform/win32/Text.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 namespace quarl::platform::win32 {
 
@@ -48,6 +49,26 @@ std::unique_ptr<NamedObject> Win32KernelObjects::createMutex(std::string_view na
     if (!handle)
         return nullptr;
     return std::make_unique<Mutex>(handle);
+}
+
+void Win32Shell::open(const ShellRequest& request) {
+    const auto verb = Widen(request.verb);
+    const auto file = Widen(request.file);
+    const auto parameters = Widen(request.parameters);
+    const auto folder = Widen(request.folder);
+    ShellExecuteW(GetActiveWindow(), verb.empty() ? nullptr : verb.c_str(), file.c_str(),
+                  parameters.empty() ? nullptr : parameters.c_str(),
+                  folder.empty() ? nullptr : folder.c_str(), static_cast<int>(request.show));
+}
+
+std::uintptr_t Win32WindowMessages::findWindow(std::string_view className, std::string_view title) {
+    return reinterpret_cast<std::uintptr_t>(
+        FindWindowW(Widen(className).c_str(), Widen(title).c_str()));
+}
+
+void Win32WindowMessages::sendMessage(std::uintptr_t window, unsigned message,
+                                      std::uintptr_t wParam, std::intptr_t lParam) {
+    SendMessageW(reinterpret_cast<HWND>(window), message, wParam, lParam);
 }
 
 } // namespace quarl::platform::win32

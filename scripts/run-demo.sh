@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Builds the launcher for Windows and starts it under Wine on a demo installation of the games.
+#
+#   scripts/run-demo.sh
+#
+# Installs missing Debian packages (scripts/install-deps.sh windows), builds the "windows"
+# preset, prepares the Wine prefix build/demo-prefix (scripts/demo-prefix.sh) and runs
+# C:\Quarl\Launcher.exe there. The games in the prefix are stand-ins: each shows what the
+# launcher asked it to do and records it in C:\Games\Rogue Spear\standin-log.txt.
+# Without a DISPLAY the launcher runs on a virtual screen (Xvfb :99) that cannot be seen; take
+# a picture with scripts/screenshot.sh instead, or end the demo with Ctrl+C.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/wine-env.sh"
+cd "$QUARL_ROOT"
+
+build=$QUARL_ROOT/build/windows
+prefix=$(realpath -m "${QUARL_DEMO_PREFIX:-$QUARL_ROOT/build/demo-prefix}")
+quarl_wine_env "$prefix"
+
+"$here/install-deps.sh" windows
+
+# --- Build ----------------------------------------------------------------------------------
+if [ ! -f "$build/build.ninja" ]; then
+    cmake --preset windows
+fi
+targets=(standin_game)
+if ninja -C "$build" -t targets all 2>/dev/null | grep -q '^Launcher: '; then
+    targets+=(Launcher)
+fi
+cmake --build --preset windows -j 2 --target "${targets[@]}"
+
+if [ ! -f "$build/demo/paths.sh" ]; then
+    echo "run-demo: $build/demo/paths.sh is missing: is demo/ part of the build?" >&2
+    exit 1
+fi
+source "$build/demo/paths.sh" # QUARL_STANDIN_EXE, QUARL_LAUNCHER_EXE
+
+# --- Display (before any Wine program: the session keeps the display it starts with) --------
+xvfb_pid=
+if [ -z "${DISPLAY:-}" ]; then
+    export DISPLAY=:99
+    if [ -e /tmp/.X99-lock ] && kill -0 "$(tr -d ' ' </tmp/.X99-lock)" 2>/dev/null; then
+        echo "run-demo: no DISPLAY; using the virtual screen already running on :99"
+    else
+        echo "run-demo: no DISPLAY; starting a virtual screen (Xvfb :99, 1024x768)."
+        echo "run-demo: the launcher will not be visible; use scripts/screenshot.sh to see it,"
+        echo "          Ctrl+C to end the demo."
+        # In its own session, so that Ctrl+C ends the launcher first and the screen after it.
+        setsid Xvfb :99 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        # Wine's services leave with the last program; then the screen can go.
+        trap 'timeout 10 wineserver -w 2>/dev/null; kill "$xvfb_pid" 2>/dev/null || true' EXIT
+        for _ in $(seq 100); do
+            [ -e /tmp/.X11-unix/X99 ] && break
+            sleep 0.1
+        done
+    fi
+fi
+
+# --- Demo installation and launcher ---------------------------------------------------------
+launcher_dir=$(dirname "${QUARL_LAUNCHER_EXE:-/nonexistent/Launcher.exe}")
+"$here/demo-prefix.sh" "$prefix" "$launcher_dir" "$QUARL_STANDIN_EXE"
+
+if [ -z "${QUARL_LAUNCHER_EXE:-}" ] || [ ! -f "$QUARL_LAUNCHER_EXE" ]; then
+    echo "run-demo: Launcher.exe is not built yet; the demo installation is ready in $prefix" >&2
+    exit 1
+fi
+
+echo "run-demo: starting C:\\Quarl\\Launcher.exe (Wine prefix $prefix)"
+cd "$prefix/drive_c/Quarl"
+# A Windows GUI program ignores Ctrl+C (SIGINT): pass it on as an end request.
+wine 'C:\Quarl\Launcher.exe' &
+launcher_pid=$!
+trap 'kill "$launcher_pid" 2>/dev/null || true' INT TERM
+status=0
+wait "$launcher_pid" || status=$?
+# wait returns early when a signal arrives: let the launcher finish ending.
+while kill -0 "$launcher_pid" 2>/dev/null; do
+    wait "$launcher_pid" || status=$?
+done
+exit $status

@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# Takes a screenshot of the launcher (or another program of the demo installation) on a private
+# Xvfb display.
+#
+#   scripts/screenshot.sh OUT.png [CAPTION [ARGUMENTS...]]
+#
+#   CAPTION    text in the caption of the window to wait for (default "Quarl Launcher")
+#   ARGUMENTS  passed to the program
+#
+# Environment:
+#   QUARL_SHOT_EXE     Windows path of the program to run (default C:\Quarl\Launcher.exe); it
+#                      runs with its own folder as working folder, e.g.
+#                      QUARL_SHOT_EXE='C:\Games\Rogue Spear\RogueSpear.exe'
+#   QUARL_SHOT_PREFIX  the demo prefix (default build/demo-prefix)
+#   QUARL_SHOT_FULL=1  keep the whole screen instead of cropping to the window
+#   QUARL_SHOT_WAIT    seconds to wait for the window (default 60)
+#   QUARL_LAUNCHER_EXE, QUARL_STANDIN_EXE  built programs for the prefix; by default read from
+#                      build/windows/demo/paths.sh
+#
+# The prefix is refreshed with scripts/demo-prefix.sh when the built programs are known, so the
+# picture shows the current build and the demo's registry state.
+set -euo pipefail
+
+if [ $# -lt 1 ]; then
+    echo "usage: $0 OUT.png [CAPTION [ARGUMENTS...]]" >&2
+    exit 2
+fi
+
+here=$(dirname "${BASH_SOURCE[0]}")
+source "$here/wine-env.sh"
+
+out=$(realpath -m "$1")
+caption=${2:-Quarl Launcher}
+shift $(($# >= 2 ? 2 : 1))
+exe=${QUARL_SHOT_EXE:-'C:\Quarl\Launcher.exe'}
+prefix=$(realpath -m "${QUARL_SHOT_PREFIX:-$QUARL_ROOT/build/demo-prefix}")
+wait_seconds=${QUARL_SHOT_WAIT:-60}
+
+for tool in Xvfb xdotool xwd convert; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "screenshot: $tool is missing (scripts/install-deps.sh screenshot)" >&2
+        exit 1
+    fi
+done
+
+# --- Private display ------------------------------------------------------------------------
+display=97
+while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
+    display=$((display + 1))
+done
+xvfb_pid=
+app_pid=
+cleanup() {
+    if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+        kill "$app_pid" 2>/dev/null || true
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+trap cleanup EXIT
+
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+for _ in $(seq 100); do
+    [ -e "/tmp/.X11-unix/X$display" ] && xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { echo "screenshot: Xvfb did not start" >&2; exit 1; }
+    sleep 0.1
+done
+
+# --- Demo prefix (after the display: Wine's session takes the display of its first program) --
+paths=$QUARL_ROOT/build/windows/demo/paths.sh
+if [ -z "${QUARL_STANDIN_EXE:-}" ] && [ -f "$paths" ]; then
+    # shellcheck disable=SC1090
+    source "$paths"
+fi
+if [ -n "${QUARL_STANDIN_EXE:-}" ] && [ -f "$QUARL_STANDIN_EXE" ]; then
+    launcher_dir=$(dirname "${QUARL_LAUNCHER_EXE:-/nonexistent/Launcher.exe}")
+    "$here/demo-prefix.sh" "$prefix" "$launcher_dir" "$QUARL_STANDIN_EXE" >/dev/null
+elif [ ! -f "$prefix/drive_c/Games/Rogue Spear/RogueSpear.exe" ]; then
+    echo "screenshot: no demo prefix at $prefix and no built programs to make one;" >&2
+    echo "            build first: cmake --preset windows && cmake --build --preset windows" >&2
+    exit 1
+fi
+quarl_wine_env "$prefix"
+
+unix_exe=$(winepath -u "$exe" 2>/dev/null || true)
+if [ -z "$unix_exe" ] || [ ! -f "$unix_exe" ]; then
+    echo "screenshot: $exe is not in the prefix $prefix" >&2
+    exit 1
+fi
+
+# --- Program --------------------------------------------------------------------------------
+(cd "$(dirname "$unix_exe")" && exec wine "$exe" "$@" </dev/null >/dev/null 2>&1) &
+app_pid=$!
+
+# xdotool matches the caption as a regular expression.
+pattern=$(printf '%s' "$caption" | sed 's/[][\.*^$(){}+?|]/\\&/g')
+window=
+deadline=$((SECONDS + wait_seconds))
+while [ $SECONDS -lt $deadline ]; do
+    window=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+        echo "screenshot: $exe ended before a window \"$caption\" appeared" >&2
+        exit 1
+    fi
+    sleep 0.2
+done
+if [ -z "$window" ]; then
+    echo "screenshot: no window \"$caption\" after $wait_seconds s" >&2
+    exit 1
+fi
+sleep 1.5 # let start-up work (lists, first paint) finish
+
+crop=()
+if [ "${QUARL_SHOT_FULL:-0}" != 1 ]; then
+    eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH, HEIGHT
+    # Keep the rectangle on the screen.
+    if [ "$X" -lt 0 ]; then WIDTH=$((WIDTH + X)); X=0; fi
+    if [ "$Y" -lt 0 ]; then HEIGHT=$((HEIGHT + Y)); Y=0; fi
+    [ $((X + WIDTH)) -gt 1024 ] && WIDTH=$((1024 - X))
+    [ $((Y + HEIGHT)) -gt 768 ] && HEIGHT=$((768 - Y))
+    if [ "$WIDTH" -gt 0 ] && [ "$HEIGHT" -gt 0 ]; then
+        crop=(-crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage)
+    fi
+fi
+mkdir -p "$(dirname "$out")"
+xwd -root -silent | convert xwd:- "${crop[@]}" "png:$out"
+
+# --- Close the program the way a user would: Alt+F4 to its window (WM_CLOSE) -------------------
+close_wait() {
+    local limit=$((SECONDS + $1))
+    while [ $SECONDS -lt $limit ]; do
+        kill -0 "$app_pid" 2>/dev/null || return 0
+        sleep 0.2
+    done
+    return 1
+}
+# Without a window manager, keys go to the window under the pointer, and Wine gives a freshly
+# started window the keyboard only once it is clicked: click its caption first.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + 8)) click 1 >/dev/null 2>&1 || true
+sleep 0.3
+xdotool key --clearmodifiers alt+F4 >/dev/null 2>&1 || true
+if ! close_wait 10; then
+    echo "screenshot: warning: the program did not close on Alt+F4; sending WM_CLOSE" >&2
+    wine taskkill /im "$(basename "$unix_exe")" </dev/null >/dev/null 2>&1 || true
+    if ! close_wait 10; then
+        echo "screenshot: warning: the program did not close; ending it" >&2
+        wine taskkill /f /im "$(basename "$unix_exe")" </dev/null >/dev/null 2>&1 || true
+        close_wait 5 || kill "$app_pid" 2>/dev/null || true
+    fi
+fi
+wait "$app_pid" 2>/dev/null || true
+app_pid=
+# Let Wine's services leave the display before it goes away (they stop with the last program).
+timeout 10 wineserver -w 2>/dev/null || true
+
+echo "screenshot: $out"

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace quarl::platform {
+
+// Top-level windows of other programs, found by class and title and sent messages (sent and
+// waited for, not posted). A handle of 0 means not found.
+class WindowMessages {
+public:
+    virtual ~WindowMessages() = default;
+    virtual std::uintptr_t findWindow(std::string_view className, std::string_view title) = 0;
+    virtual void sendMessage(std::uintptr_t window, unsigned message, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
+};
+
+} // namespace quarl::platform
