@@ -3,6 +3,8 @@
 #include "app/MainForm.h"
 #include "app/StartupState.h"
 #include "config/ConfigStore.h"
+#include "net/PingMonitor.h"
+#include "net/PingStatsForm.h"
 #include "platform/Platform.h"
 #include "ui/Form.h"
 
@@ -19,6 +21,7 @@ public:
     platform::Platform& platform;
     config::ConfigStore store;
     StartupState state;
+    net::PingState ping;
     ui::Application application;
 
     MainForm frmMain{*this};
@@ -30,7 +33,7 @@ public:
     ui::Form frmModInfo{"frmModInfo", "Mod Information"};
     ui::Form frmResume{"frmResume", "Running Rogue Spear"};
     ui::Form frmIPAddress{"frmIPAddress", "Local IP Addresses"};
-    ui::Form frmPingStats{"frmPingStats", "Ping Stats"};
+    net::PingStatsForm frmPingStats{*this};
     ui::Form frmABEdit{"frmABEdit", "Address Book Entry"};
     ui::Form frmJoinRW{"frmJoinRW", "Join Channel"};
 

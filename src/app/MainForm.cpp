@@ -106,6 +106,10 @@ void MainForm::wireHandlers() {
     ListBox1.onClick = [this] { mods::SaveModSelection(launcher_); };
     ListBox1.onDoubleClick = [this] { ListBox1DblClick(); };
     mnuModInfo.onClick = [this] { ListBox1DblClick(); };
+    PingTimer.onTimer = [this] { net::PingTimerTimer(launcher_); };
+    imgPing.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
+    Pingtime.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
+    mnuPingDetails.onClick = [this] { launcher_.frmPingStats.show(); };
     mnuExit.onClick = [this] { close(); };
 }
 

@@ -1,11 +1,74 @@
 #include "net/ServerHistory.h"
 
 #include "app/Launcher.h"
+#include "config/LauncherKey.h"
+
+#include <algorithm>
+#include <string>
 
 namespace quarl::net {
 
-void LoadServerHistory(app::Launcher&) {}
+namespace {
 
-void RecordServerAddress(app::Launcher&) {}
+// Slot letters in the order they are handed out while the history grows.
+constexpr std::string_view kSlots = "abcdef";
+
+std::string SlotName(char letter) {
+    return std::string("server-") + letter;
+}
+
+// The order string as stored, with what the launcher never writes left out: characters other
+// than a to f and repeated letters.
+std::string ReadOrder(const app::Launcher& launcher) {
+    std::string order;
+    for (const char letter : launcher.launcherString(config::launcher::ServerMru))
+        if (kSlots.find(letter) != std::string_view::npos &&
+            order.find(letter) == std::string::npos)
+            order += letter;
+    return order;
+}
+
+} // namespace
+
+void LoadServerHistory(app::Launcher& launcher) {
+    auto& box = launcher.frmMain.txtIPAddress;
+    box.items.clear();
+    box.text.clear();
+    for (const char letter : ReadOrder(launcher))
+        box.items.push_back(launcher.launcherString(SlotName(letter)));
+    if (!box.items.empty())
+        box.text = box.items.front();
+}
+
+void RecordServerAddress(app::Launcher& launcher) {
+    const std::string& address = launcher.frmMain.txtIPAddress.text;
+    std::string order = ReadOrder(launcher);
+
+    // The last slot in the order string that holds the text decides.
+    std::string::size_type match = std::string::npos;
+    for (std::string::size_type i = 0; i < order.size(); ++i)
+        if (launcher.launcherString(SlotName(order[i])) == address)
+            match = i;
+
+    if (match != std::string::npos) {
+        const char letter = order[match];
+        order.erase(match, 1);
+        order.insert(order.begin(), letter);
+    } else if (order.size() == kSlots.size()) {
+        // A full history reuses the least recently used slot.
+        const char letter = order.back();
+        order.pop_back();
+        order.insert(order.begin(), letter);
+        launcher.writeLauncherString(SlotName(letter), address);
+    } else {
+        // The first letter not yet in use: the next one in alphabetical order.
+        const char letter = *std::find_if(kSlots.begin(), kSlots.end(), [&](char c) {
+            return order.find(c) == std::string::npos;
+        });
+        order.insert(order.begin(), letter);
+        launcher.writeLauncherString(SlotName(letter), address);
+    }
+    launcher.writeLauncherString(config::launcher::ServerMru, order);
+}
 
 } // namespace quarl::net

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/IcmpEcho.h"
 #include "platform/KernelObjects.h"
 #include "platform/MessagePump.h"
 #include "platform/Registry.h"
@@ -23,6 +24,7 @@ struct Platform {
     MessagePump& messages;
     Shell& shell;
     WindowMessages& windows;
+    IcmpEcho& icmp;
     // The process's own arguments 1 to n.
     std::vector<std::string> arguments;
 };

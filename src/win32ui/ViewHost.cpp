@@ -4,6 +4,8 @@
 #include "ui/Form.h"
 #include "win32ui/FormView.h"
 
+#include <exception>
+
 namespace quarl::win32ui {
 
 using platform::win32::Widen;
@@ -56,6 +58,55 @@ bool ViewHost::preTranslate(MSG& message) {
     return false;
 }
 
+void ViewHost::dispatch(MSG& message) {
+    if (!preTranslate(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+ViewHost::Waiting ViewHost::waiting() const {
+    Waiting waiting;
+    for (auto* source : sources_) {
+        source->appendWaitHandles(waiting.handles);
+        waiting.sources.resize(waiting.handles.size(), source);
+    }
+    // One wait takes at most 64 objects, and the message queue counts as one of them.
+    if (waiting.handles.size() > MAXIMUM_WAIT_OBJECTS - 1) {
+        waiting.handles.resize(MAXIMUM_WAIT_OBJECTS - 1);
+        waiting.sources.resize(MAXIMUM_WAIT_OBJECTS - 1);
+    }
+    return waiting;
+}
+
+void ViewHost::deliver(platform::win32::WaitSource& source, HANDLE handle) {
+    // No exception may leave the loop: it ends that delivery only, as in a dialog procedure.
+    try {
+        source.signalled(handle);
+    } catch (const std::exception& error) {
+        showError(error.what());
+    } catch (...) {
+        showError("Unexpected error");
+    }
+    reconcileAll();
+}
+
+bool ViewHost::deliverSignalled() {
+    bool delivered = false;
+    for (;;) {
+        const auto now = waiting();
+        if (now.handles.empty())
+            return delivered;
+        const auto count = static_cast<DWORD>(now.handles.size());
+        const DWORD woken = WaitForMultipleObjects(count, now.handles.data(), FALSE, 0);
+        if (woken >= WAIT_OBJECT_0 + count)
+            return delivered;
+        const auto index = woken - WAIT_OBJECT_0;
+        deliver(*now.sources[index], now.handles[index]);
+        delivered = true;
+    }
+}
+
 void ViewHost::processPendingMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -63,22 +114,38 @@ void ViewHost::processPendingMessages() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        if (!preTranslate(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        dispatch(message);
     }
+    deliverSignalled();
 }
 
 int ViewHost::run() {
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!preTranslate(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+    // Waits for a message or a signalled object, whichever comes first, and takes one message
+    // at a time so that neither can hold up the other.
+    for (;;) {
+        const auto now = waiting();
+        const auto count = static_cast<DWORD>(now.handles.size());
+        const DWORD woken = MsgWaitForMultipleObjectsEx(count, now.handles.data(), INFINITE,
+                                                        QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (woken < WAIT_OBJECT_0 + count) {
+            const auto index = woken - WAIT_OBJECT_0;
+            deliver(*now.sources[index], now.handles[index]);
+            continue;
         }
+        MSG message;
+        if (woken == WAIT_FAILED) {
+            // No wait is possible: take the next message the plain way rather than spin.
+            if (GetMessageW(&message, nullptr, 0, 0) <= 0)
+                return static_cast<int>(message.wParam);
+            dispatch(message);
+            continue;
+        }
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            continue;
+        if (message.message == WM_QUIT)
+            return static_cast<int>(message.wParam);
+        dispatch(message);
     }
-    return static_cast<int>(message.wParam);
 }
 
 } // namespace quarl::win32ui

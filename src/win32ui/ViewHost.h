@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MessagePump.h"
+#include "platform/win32/WaitSource.h"
 
 #include <windows.h>
 
@@ -22,6 +23,8 @@ public:
     explicit ViewHost(ui::Application& application) : application_(application) {}
 
     void add(FormView& view) { views_.push_back(&view); }
+    // Kernel objects the loop waits on beside the messages (echo replies).
+    void addWaitSource(platform::win32::WaitSource& source) { sources_.push_back(&source); }
     void reconcileAll();
     void setHint(const std::string& hint);
     // The "toolkit's generic error box" for an exception that escaped an event handler.
@@ -32,11 +35,22 @@ public:
     int run();
 
 private:
+    struct Waiting {
+        std::vector<HANDLE> handles;
+        std::vector<platform::win32::WaitSource*> sources;
+    };
     bool preTranslate(MSG& message);
     void trackHint(const MSG& message);
+    void dispatch(MSG& message);
+    Waiting waiting() const;
+    // Hands a signalled object to its source, as an event dispatched into the model.
+    void deliver(platform::win32::WaitSource& source, HANDLE handle);
+    // Delivers every object that is signalled now; false when none was.
+    bool deliverSignalled();
 
     ui::Application& application_;
     std::vector<FormView*> views_;
+    std::vector<platform::win32::WaitSource*> sources_;
     bool reconciling_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include "app/Launcher.h"
 #include "platform/win32/Text.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32IcmpEcho.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Services.h"
 #include "win32ui/MainView.h"
@@ -40,6 +41,7 @@ int Run() {
     platform::win32::Win32KernelObjects kernel;
     platform::win32::Win32Shell shell;
     platform::win32::Win32WindowMessages windows;
+    platform::win32::Win32IcmpEcho icmp;
     std::unique_ptr<win32ui::ViewHost> host;
 
     // The view host is the message pump, and it needs the application that the launcher owns:
@@ -51,10 +53,11 @@ int Run() {
                 host->processPendingMessages();
         }
     } pump;
-    platform::Platform services{registry, files, dialogs, kernel,
-                                pump,     shell, windows, Arguments()};
+    platform::Platform services{registry, files,   dialogs, kernel,     pump,
+                                shell,    windows, icmp,    Arguments()};
     app::Launcher launcher(services);
     host = std::make_unique<win32ui::ViewHost>(launcher.application);
+    host->addWaitSource(icmp);
     pump.host = host.get();
     pump.processPendingMessages();
 

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeIcmpEcho.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeServices.h"
 
@@ -16,10 +17,11 @@ struct FakePlatform {
     FakeMessagePump messages;
     FakeShell shell;
     FakeWindowMessages windows;
+    FakeIcmpEcho icmp;
 
     Platform platform(std::vector<std::string> arguments = {}) {
-        return Platform{registry, files, dialogs, kernel,
-                        messages, shell, windows, std::move(arguments)};
+        return Platform{
+            registry, files, dialogs, kernel, messages, shell, windows, icmp, std::move(arguments)};
     }
 };
 
