@@ -14,6 +14,8 @@
 #   QUARL_SHOT_PREFIX  the demo prefix (default build/demo-prefix)
 #   QUARL_SHOT_FULL=1  keep the whole screen instead of cropping to the window
 #   QUARL_SHOT_WAIT    seconds to wait for the window (default 60)
+#   QUARL_SHOT_SETTLE  seconds to let the program work before the picture (default 1.5); 7 shows
+#                      the first ping result
 #   QUARL_LAUNCHER_EXE, QUARL_STANDIN_EXE  built programs for the prefix; by default read from
 #                      build/windows/demo/paths.sh
 #
@@ -113,7 +115,7 @@ if [ -z "$window" ]; then
     echo "screenshot: no window \"$caption\" after $wait_seconds s" >&2
     exit 1
 fi
-sleep 1.5 # let start-up work (lists, first paint) finish
+sleep "${QUARL_SHOT_SETTLE:-1.5}" # let start-up work (lists, first paint) finish
 
 crop=()
 if [ "${QUARL_SHOT_FULL:-0}" != 1 ]; then

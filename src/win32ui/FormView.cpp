@@ -188,6 +188,9 @@ void FormView::bind(int id, ui::Control& control) {
     binding.id = id;
     binding.hwnd = GetDlgItem(hwnd_, id);
     binding.control = &control;
+    // What the control shows now, from its template: a model text that differs is pushed at
+    // the first reconcile, an empty one included.
+    binding.text = WindowText(binding.hwnd);
     if (dynamic_cast<ui::CheckBox*>(&control))
         binding.kind = Kind::CheckBox;
     else if (dynamic_cast<ui::RadioButton*>(&control))
@@ -308,6 +311,7 @@ void FormView::reconcile() {
         ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
     }
     reconciling_ = false;
+    onReconciled();
     if (form_.closed() && !closed_) {
         closed_ = true;
         onClosed();
@@ -377,7 +381,15 @@ void FormView::reconcileControl(Binding& binding) {
         break;
     }
     case Kind::ListBox: reconcileList(binding); break;
-    case Kind::Image: InvalidateRect(binding.hwnd, nullptr, FALSE); break;
+    case Kind::Image: {
+        // Owner-drawn: repainted only when the picture changes.
+        const auto& picture = static_cast<ui::Image&>(control).picture;
+        if (first || binding.text != picture) {
+            binding.text = picture;
+            InvalidateRect(binding.hwnd, nullptr, FALSE);
+        }
+        break;
+    }
     case Kind::StatusBar: {
         auto& bar = static_cast<ui::StatusBar&>(control);
         if (first || binding.text != bar.text) {

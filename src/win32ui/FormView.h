@@ -44,6 +44,8 @@ protected:
     virtual void onCreate() {}
     // The model closed the form (its close event has run).
     virtual void onClosed() {}
+    // After each reconcile: what the binding table does not cover (a window position).
+    virtual void onReconciled() {}
     // Messages the form handles itself; return true when handled.
     virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 

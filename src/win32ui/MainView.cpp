@@ -1,6 +1,8 @@
 #include "win32ui/MainView.h"
 
 #include "app/Launcher.h"
+#include "net/QualityImages.h"
+#include "win32ui/QualityImageDraw.h"
 #include "win32ui/ToolbarIcons.h"
 #include "win32ui/ViewHost.h"
 #include "win32ui/resource.h"
@@ -106,6 +108,10 @@ void MainView::sizeClientArea() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
     SendMessageW(toolbarWindow_, TB_AUTOSIZE, 0, 0);
+    // The ping image shows its picture pixel for pixel (scaled whole with the DPI).
+    SetWindowPos(
+        GetDlgItem(hwnd(), IDC_IMG_PING), nullptr, 0, 0, MulDiv(net::kQualityImageWidth, dpi, 96),
+        MulDiv(net::kQualityImageHeight, dpi, 96), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainView::bindControls() {
@@ -221,10 +227,14 @@ bool MainView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
         }
         return false;
     }
-    case WM_DRAWITEM:
-        // The ping image: drawn from its picture once the ping monitor provides pictures.
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlID != IDC_IMG_PING)
+            return false;
+        DrawQualityImage(item->hDC, item->rcItem, launcher_.frmMain.imgPing.picture);
         result = TRUE;
         return true;
+    }
     case WM_CLOSE:
         launcher_.frmMain.close();
         host_.reconcileAll();

@@ -10,6 +10,7 @@
 
 #define IDD_MAIN 200
 #define IDD_EMPTY 201
+#define IDD_PINGSTATS 240
 
 // Main window controls
 #define IDC_GRP_GAME 1001
@@ -35,6 +36,15 @@
 #define IDC_LBL_VERSION 1032
 #define IDC_STATUSBAR 1040
 #define IDC_TOOLBAR 1041
+
+// Ping Stats window controls
+#define IDC_GRP_PINGSTATS 1400
+#define IDC_LBL_TOTALPINGS 1401
+#define IDC_LBL_AVERAGEPING 1402
+#define IDC_LBL_PACKETLOSS 1403
+#define IDC_LBL_LOSTPINGS 1404
+#define IDC_BTN_PINGRESET 1405
+#define IDC_BTN_PINGCLOSE 1406
 
 // Main menu
 #define IDM_LAUNCH 40001

@@ -1,0 +1,52 @@
+#include "win32ui/PingStatsView.h"
+
+#include "net/PingStatsForm.h"
+#include "win32ui/ViewHost.h"
+#include "win32ui/resource.h"
+
+namespace quarl::win32ui {
+
+PingStatsView::PingStatsView(ViewHost& host, net::PingStatsForm& form)
+    : FormView(host, form, IDD_PINGSTATS), form_(form) {}
+
+void PingStatsView::onCreate() {
+    // A client area of 200 x 147 pixels at 96 DPI, in the centre of the screen.
+    HDC dc = GetDC(hwnd());
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(hwnd(), dc);
+    RECT rect{0, 0, MulDiv(200, dpi, 96), MulDiv(147, dpi, 96)};
+    AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_EXSTYLE)));
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+
+    bind(IDC_LBL_TOTALPINGS, form_.Label1);
+    bind(IDC_LBL_AVERAGEPING, form_.Label2);
+    bind(IDC_LBL_PACKETLOSS, form_.Label3);
+    bind(IDC_LBL_LOSTPINGS, form_.Label4);
+    bind(IDC_BTN_PINGRESET, form_.btnReset);
+    bind(IDC_BTN_PINGCLOSE, form_.btnClose);
+}
+
+void PingStatsView::onReconciled() {
+    if (!form_.top || form_.top == top_)
+        return;
+    top_ = form_.top;
+    RECT rect;
+    GetWindowRect(hwnd(), &rect);
+    SetWindowPos(hwnd(), nullptr, rect.left, *top_, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool PingStatsView::onMessage(UINT message, WPARAM, LPARAM, INT_PTR&) {
+    if (message == WM_PAINT) {
+        form_.paint();
+        host_.reconcileAll();
+    }
+    return false; // the dialog paints itself
+}
+
+} // namespace quarl::win32ui
