@@ -7,13 +7,14 @@
 #               Wine's fonts; Xvfb too when there is no DISPLAY
 #   native      cmake, ninja, g++, GoogleTest sources, clang-format
 #   screenshot  Xvfb, xdotool, xwd, ImageMagick
+#   bench       iptables (makes a loopback address silent for the ping stall benchmark)
 #
 # Fast and silent when everything is there; otherwise runs apt-get update once and one
 # apt-get install (as root, or through sudo). Non-interactive.
 set -euo pipefail
 
 if [ $# -eq 0 ]; then
-    echo "usage: $0 windows|native|screenshot..." >&2
+    echo "usage: $0 windows|native|screenshot|bench..." >&2
     exit 2
 fi
 
@@ -65,8 +66,11 @@ for set in "$@"; do
         need x11-apps cmd:xwd
         need imagemagick cmd:convert
         ;;
+    bench)
+        need iptables file:/usr/sbin/iptables
+        ;;
     *)
-        echo "install-deps: unknown set '$set' (windows, native, screenshot)" >&2
+        echo "install-deps: unknown set '$set' (windows, native, screenshot, bench)" >&2
         exit 2
         ;;
     esac
