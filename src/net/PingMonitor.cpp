@@ -50,7 +50,7 @@ void StartPingMonitor(app::Launcher& launcher) {
         return;
     }
     ResetMonitor(launcher);
-    main.PingTimer.enabled = true;
+    main.PingTimer.start();
     main.imgPing.visible = true;
 }
 

@@ -184,6 +184,18 @@ public:
         if (enabled && onTimer)
             onTimer();
     }
+    // Switches the timer on. A timer that was off counts its interval from now, even when it
+    // was switched off and on again within one event; a running one keeps its rhythm.
+    void start() {
+        if (enabled)
+            return;
+        enabled = true;
+        ++starts_;
+    }
+    unsigned starts() const { return starts_; }
+
+private:
+    unsigned starts_ = 0;
 };
 
 class StatusBar : public Control {

@@ -291,7 +291,10 @@ void FormView::reconcile() {
     }
     for (auto& binding : timers_) {
         const bool run = binding.timer->enabled && binding.timer->interval > 0;
-        if (run == binding.running && (!run || binding.interval == binding.timer->interval))
+        const bool restarted = binding.starts != binding.timer->starts();
+        binding.starts = binding.timer->starts();
+        if (run == binding.running &&
+            (!run || (binding.interval == binding.timer->interval && !restarted)))
             continue;
         if (run)
             SetTimer(hwnd_, binding.id, binding.timer->interval, nullptr);

@@ -91,6 +91,7 @@ private:
         ui::Timer* timer;
         bool running = false;
         unsigned interval = 0;
+        unsigned starts = 0;
     };
 
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -219,7 +219,15 @@ TEST_F(PingMonitor, ResetRestartsTheStatisticsAndKeepsAMonitorWithHostStopped) {
         auto& m = startJoined();
         tickWithReply(30);
         tickAndComplete();
+        // A start while running keeps the timer's rhythm; after the reset's stop the interval
+        // counts from the reset.
+        const auto starts = m.PingTimer.starts();
+        net::StartPingMonitor(*launcher);
+        EXPECT_EQ(m.PingTimer.starts(), starts);
+        EXPECT_EQ(stats().Label1.caption, "Total Pings: 2");
+        EXPECT_EQ(m.Pingtime.caption, "");
         stats().btnReset.click();
+        EXPECT_EQ(m.PingTimer.starts(), starts + 1);
         EXPECT_TRUE(m.PingTimer.enabled);
         EXPECT_TRUE(m.imgPing.visible);
         EXPECT_EQ(m.Pingtime.caption, "");
