@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "app/StartupState.h"
 #include "config/ConfigStore.h"
+#include "launch/ResumeForm.h"
 #include "platform/Platform.h"
 #include "ui/Form.h"
 
@@ -28,7 +29,7 @@ public:
     ui::Form frmAddressBook{"frmAddressBook", "Address Book"};
     ui::Form frmSettings{"frmSettings", "Game Settings. . ."};
     ui::Form frmModInfo{"frmModInfo", "Mod Information"};
-    ui::Form frmResume{"frmResume", "Running Rogue Spear"};
+    launch::ResumeForm frmResume{*this};
     ui::Form frmIPAddress{"frmIPAddress", "Local IP Addresses"};
     ui::Form frmPingStats{"frmPingStats", "Ping Stats"};
     ui::Form frmABEdit{"frmABEdit", "Address Book Entry"};

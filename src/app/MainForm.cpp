@@ -5,6 +5,7 @@
 #include "app/Text.h"
 #include "companions/Companions.h"
 #include "config/LauncherKey.h"
+#include "launch/GameLaunch.h"
 #include "launch/MouseSwap.h"
 #include "mods/ModList.h"
 #include "net/PingMonitor.h"
@@ -107,6 +108,8 @@ void MainForm::wireHandlers() {
     ListBox1.onDoubleClick = [this] { ListBox1DblClick(); };
     mnuModInfo.onClick = [this] { ListBox1DblClick(); };
     mnuExit.onClick = [this] { close(); };
+    btnLaunch.onClick = [this] { launch::LaunchGame(launcher_); };
+    mnuLaunch.onClick = [this] { launch::LaunchGame(launcher_); };
 }
 
 bool MainForm::create() {
@@ -273,10 +276,8 @@ void MainForm::FirstPaint() {
     }
     companions::DetectCompanions(launcher_);
     if (launcher_.launcherString(keys::DisableMouse) == kFalse &&
-        !store.ReadRegFlag(RootKey::CurrentUser, kLauncherKey, keys::CheckMouseConfig)) {
-        PingTimer.enabled = false;
+        !store.ReadRegFlag(RootKey::CurrentUser, kLauncherKey, keys::CheckMouseConfig))
         launch::StartupMouseCheck(launcher_);
-    }
     // A ping the player turned off never sends anything.
     if (chkUseNetwork.checked() && !state.PingDisabled)
         PingTimer.enabled = true;

@@ -17,6 +17,11 @@ void ViewHost::reconcileAll() {
     reconciling_ = false;
 }
 
+void ViewHost::pullTexts() {
+    for (auto* view : views_)
+        view->pullTexts();
+}
+
 void ViewHost::setHint(const std::string& hint) {
     if (hint == application_.hint())
         return;

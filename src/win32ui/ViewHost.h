@@ -23,6 +23,7 @@ public:
 
     void add(FormView& view) { views_.push_back(&view); }
     void reconcileAll();
+    void pullTexts();
     void setHint(const std::string& hint);
     // The "toolkit's generic error box" for an exception that escaped an event handler.
     void showError(const char* what);

@@ -6,6 +6,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Services.h"
 #include "win32ui/MainView.h"
+#include "win32ui/ResumeView.h"
 #include "win32ui/ViewHost.h"
 
 #include <windows.h>
@@ -65,7 +66,7 @@ int Run() {
     win32ui::EmptyView addressBook(*host, launcher.frmAddressBook);
     win32ui::EmptyView settings(*host, launcher.frmSettings);
     win32ui::EmptyView modInfo(*host, launcher.frmModInfo);
-    win32ui::EmptyView resume(*host, launcher.frmResume);
+    win32ui::ResumeView resume(*host, launcher.frmResume);
     win32ui::EmptyView ipAddress(*host, launcher.frmIPAddress);
     win32ui::EmptyView pingStats(*host, launcher.frmPingStats);
     win32ui::EmptyView addressEditor(*host, launcher.frmABEdit);
@@ -80,8 +81,9 @@ int Run() {
     SetForegroundWindow(mainWindow);
     wizard.create(mainWindow);
     tool.create(mainWindow);
-    for (auto* view : {&about, &addressBook, &settings, &modInfo, &resume, &ipAddress, &pingStats,
-                       &addressEditor, &joinChannel}) {
+    for (win32ui::FormView* view : std::initializer_list<win32ui::FormView*>{
+             &about, &addressBook, &settings, &modInfo, &resume, &ipAddress, &pingStats,
+             &addressEditor, &joinChannel}) {
         pump.processPendingMessages();
         view->create(mainWindow);
     }

@@ -5,13 +5,53 @@
 
 namespace quarl::tests {
 
-std::wstring LauncherPath() {
-    // The build passes the POSIX path of Launcher.exe; Wine maps the Unix root to drive Z:.
-    std::string posix = QUARL_LAUNCHER_EXE;
+std::wstring WindowsPath(const char* posix) {
     std::wstring path = L"Z:";
-    for (char c : posix)
-        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    for (const char* c = posix; *c; ++c)
+        path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
     return path;
+}
+
+std::wstring LauncherPath() {
+    return WindowsPath(QUARL_LAUNCHER_EXE);
+}
+
+bool ReadWholeFile(const std::wstring& path, std::string& content) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    content.clear();
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        content.append(buffer, read);
+    CloseHandle(file);
+    return true;
+}
+
+Process::Process(const std::wstring& commandLine) {
+    std::wstring line = commandLine;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                   &process_);
+}
+
+Process::~Process() {
+    if (!process_.hProcess)
+        return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+        TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+DWORD Process::waitForExit(DWORD timeoutMs) {
+    WaitForSingleObject(process_.hProcess, timeoutMs);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
 }
 
 void DeleteTree(HKEY root, const std::wstring& path) {
@@ -61,19 +101,40 @@ GameFolder::GameFolder(const std::vector<std::wstring>& files) {
     }
 }
 
-GameFolder::~GameFolder() {
+void GameFolder::addFolder(const std::wstring& name) {
+    CreateDirectoryW((path_ + L"\\" + name).c_str(), nullptr);
+}
+
+void GameFolder::copyIn(const std::wstring& source, const std::wstring& name) {
+    CopyFileW(source.c_str(), (path_ + L"\\" + name).c_str(), FALSE);
+}
+
+namespace {
+
+void RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((path_ + L"\\*").c_str(), &data);
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
             const std::wstring name = data.cFileName;
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileW((path_ + L"\\" + name).c_str());
+            if (name == L"." || name == L"..")
+                continue;
+            const auto path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileW(path.c_str());
         } while (FindNextFileW(find, &data));
         FindClose(find);
     }
-    RemoveDirectoryW((path_ + L"\\mods").c_str());
-    RemoveDirectoryW(path_.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+} // namespace
+
+GameFolder::~GameFolder() {
+    RemoveTree(path_);
 }
 
 LauncherProcess::LauncherProcess(const std::wstring& arguments) {
