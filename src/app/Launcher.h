@@ -32,7 +32,7 @@ public:
     launch::ResumeForm frmResume{*this};
     ui::Form frmIPAddress{"frmIPAddress", "Local IP Addresses"};
     ui::Form frmPingStats{"frmPingStats", "Ping Stats"};
-    ui::Form frmABEdit{"frmABEdit", "Address Book Entry"};
+    ui::Form frmABEdit{"frmABEdit", "frmABEdit"};
     ui::Form frmJoinRW{"frmJoinRW", "Join Channel"};
 
     // Launcher key and game key access with the paths chosen at start-up.
