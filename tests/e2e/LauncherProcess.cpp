@@ -1,5 +1,7 @@
 #include "LauncherProcess.h"
 
+#include "support/RemoveTree.h"
+
 #include <chrono>
 #include <thread>
 
@@ -109,50 +111,12 @@ void GameFolder::copyIn(const std::wstring& source, const std::wstring& name) {
     CopyFileW(source.c_str(), (path_ + L"\\" + name).c_str(), FALSE);
 }
 
-namespace {
-
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            const auto path = folder + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
-} // namespace
-
 GameFolder::~GameFolder() {
     RemoveTree(path_);
 }
 
-LauncherProcess::LauncherProcess(const std::wstring& arguments) {
-    std::wstring commandLine = L"\"" + LauncherPath() + L"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                   &startup, &process_);
-}
-
-LauncherProcess::~LauncherProcess() {
-    if (!process_.hProcess)
-        return;
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
-        TerminateProcess(process_.hProcess, 99);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-}
+LauncherProcess::LauncherProcess(const std::wstring& arguments)
+    : Process(L"\"" + LauncherPath() + L"\" " + arguments) {}
 
 namespace {
 
@@ -201,13 +165,6 @@ void LauncherProcess::settle(HWND window) const {
 DWORD LauncherProcess::close(HWND window, DWORD timeoutMs) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     return waitForExit(timeoutMs);
-}
-
-DWORD LauncherProcess::waitForExit(DWORD timeoutMs) {
-    WaitForSingleObject(process_.hProcess, timeoutMs);
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
 }
 
 std::wstring Text(HWND window) {

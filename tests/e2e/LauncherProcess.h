@@ -51,12 +51,9 @@ protected:
     PROCESS_INFORMATION process_{};
 };
 
-class LauncherProcess {
+class LauncherProcess : public Process {
 public:
     explicit LauncherProcess(const std::wstring& arguments = L"");
-    LauncherProcess(const LauncherProcess&) = delete;
-    LauncherProcess& operator=(const LauncherProcess&) = delete;
-    ~LauncherProcess();
 
     // The visible top-level window of this process with the given caption, or nullptr.
     HWND waitForWindow(const wchar_t* caption, DWORD timeoutMs = 15000) const;
@@ -64,10 +61,6 @@ public:
     void settle(HWND window) const;
     // Sends WM_CLOSE and waits; the exit code, or STILL_ACTIVE when it did not end.
     DWORD close(HWND window, DWORD timeoutMs = 15000);
-    DWORD waitForExit(DWORD timeoutMs = 15000);
-
-private:
-    PROCESS_INFORMATION process_{};
 };
 
 std::wstring Text(HWND window);
