@@ -131,5 +131,33 @@ TEST_F(LaunchE2E, JoinWithAModStartsTheGameAndResumeBringsTheLauncherBack) {
     EXPECT_EQ(pointer.waitForExit(), 0u);
 }
 
+TEST_F(LaunchE2E, AModsSettingsFileThatCannotBeWrittenStopsTheLaunchWithAnErrorBox) {
+    GameFolder game({L"RogueSpear.exe", L"CovertOperations.exe", L"ModsSettings.txt"});
+    game.copyIn(WindowsPath(QUARL_STANDIN_EXE), L"UrbanOperations.exe");
+    SetFileAttributesW((game.path() + L"\\ModsSettings.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetString(HKEY_LOCAL_MACHINE, kGameKey, L"InstallationPath", game.path());
+    SetDword(HKEY_CURRENT_USER, kLauncherKey, L"GameType", 2);
+
+    LauncherProcess launcher;
+    const HWND window = launcher.waitForWindow(L"Quarl Launcher");
+    ASSERT_NE(window, nullptr);
+    launcher.settle(window);
+    ASSERT_TRUE(SendMessageW(GetDlgItem(window, IDC_RB_UO), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    PostMessageW(window, WM_COMMAND, IDM_LAUNCH, 0);
+
+    // The exception reaches the dispatch boundary and is shown there; the launcher goes on.
+    const HWND box = launcher.waitForWindow(L"Quarl Launcher", 15000, window);
+    ASSERT_NE(box, nullptr) << "no error box";
+    const std::wstring text = Text(GetDlgItem(box, 0xFFFF));
+    EXPECT_NE(text.find(L"ModsSettings.txt"), std::wstring::npos) << text.c_str();
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    launcher.settle(window);
+    EXPECT_TRUE(IsWindowEnabled(window));
+    EXPECT_EQ(launcher.waitForWindow(L"Running Rogue Spear", 500), nullptr);
+    std::string log;
+    EXPECT_FALSE(ReadWholeFile(game.path() + L"\\standin-log.txt", log)) << log;
+    EXPECT_EQ(launcher.close(window), 0u);
+}
+
 } // namespace
 } // namespace quarl::tests

@@ -123,6 +123,7 @@ namespace {
 struct Search {
     DWORD processId;
     const wchar_t* caption;
+    HWND except;
     HWND found;
 };
 
@@ -130,7 +131,7 @@ BOOL CALLBACK FindTopLevel(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<Search*>(data);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window))
+    if (owner != search->processId || !IsWindowVisible(window) || window == search->except)
         return TRUE;
     if (Text(window) == search->caption) {
         search->found = window;
@@ -141,10 +142,10 @@ BOOL CALLBACK FindTopLevel(HWND window, LPARAM data) {
 
 } // namespace
 
-HWND LauncherProcess::waitForWindow(const wchar_t* caption, DWORD timeoutMs) const {
+HWND LauncherProcess::waitForWindow(const wchar_t* caption, DWORD timeoutMs, HWND except) const {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (std::chrono::steady_clock::now() < deadline) {
-        Search search{process_.dwProcessId, caption, nullptr};
+        Search search{process_.dwProcessId, caption, except, nullptr};
         EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
         if (search.found)
             return search.found;

@@ -56,7 +56,8 @@ public:
     explicit LauncherProcess(const std::wstring& arguments = L"");
 
     // The visible top-level window of this process with the given caption, or nullptr.
-    HWND waitForWindow(const wchar_t* caption, DWORD timeoutMs = 15000) const;
+    HWND waitForWindow(const wchar_t* caption, DWORD timeoutMs = 15000,
+                       HWND except = nullptr) const;
     // Lets the launcher process everything queued so far (paint included).
     void settle(HWND window) const;
     // Sends WM_CLOSE and waits; the exit code, or STILL_ACTIVE when it did not end.
