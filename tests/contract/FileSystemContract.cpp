@@ -76,6 +76,10 @@ TEST_F(FileSystemContract, ReplacingWritesTheWholeFileOrLeavesTheOldOne) {
     EXPECT_THROW(files().replaceTextFile(at("locked.txt"), "new\r\n"), FileError);
     EXPECT_EQ(files().readTextFile(at("locked.txt")), "old\r\n");
     EXPECT_THROW(files().replaceTextFile(at("no folder\\file.txt"), "x"), FileError);
+    // A temporary file left behind by a crash does not stand in the way.
+    backend_->addFile(at("ModsSettings.txt.tmp"), "torn");
+    files().replaceTextFile(path, "after\r\n");
+    EXPECT_EQ(files().readTextFile(path), "after\r\n");
     EXPECT_THROW(files().readTextFile(at("missing.txt")), FileError);
     // No temporary file is left beside the target.
     std::vector<FolderEntry> entries;

@@ -108,6 +108,8 @@ void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view con
     if (parent->readOnly || (existing && (existing->readOnly || existing->isFolder)))
         throw FileError("Cannot create file \"" + std::string(path) + "\". Access is denied");
     add(path, false).content = std::string(content);
+    // The temporary file of the replace (one a crash may have left) is gone afterwards.
+    entries_.erase(key + ".tmp");
 }
 
 std::string FakeFileSystem::readProfileString(std::string_view path, std::string_view section,
