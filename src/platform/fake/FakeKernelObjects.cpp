@@ -1,6 +1,7 @@
 #include "platform/fake/FakeKernelObjects.h"
 
 #include <deque>
+#include <exception>
 #include <map>
 #include <set>
 
@@ -198,7 +199,14 @@ FakeKernelObjects::createMessageWindow(unsigned message, std::function<void()> o
         return nullptr;
     const auto handle = machine_->nextWindow;
     machine_->nextWindow += 4;
-    machine_->windows[handle] = {process_, message, std::move(onMessage)};
+    auto guarded = [this, onMessage = std::move(onMessage)] {
+        try {
+            onMessage();
+        } catch (const std::exception& error) {
+            errors_.push_back(error.what());
+        }
+    };
+    machine_->windows[handle] = {process_, message, std::move(guarded)};
     return std::make_unique<FakeMessageWindow>(machine_, handle);
 }
 

@@ -15,6 +15,7 @@ struct FakeMachine;
 // the launcher: they see each other's named objects, and a message posted to another process's
 // window is handled when the poster blocks on a semaphore, as the other process would handle it
 // meanwhile. A wait that nothing satisfies returns at once as timed out; every wait is recorded.
+// What escapes a message window's callback is recorded, as the program's error box shows it.
 class FakeKernelObjects final : public KernelObjects {
 public:
     FakeKernelObjects();
@@ -50,6 +51,7 @@ public:
         friend bool operator==(const Wait&, const Wait&) = default;
     };
     const std::vector<Wait>& waits() const { return waits_; }
+    const std::vector<std::string>& errors() const { return errors_; }
 
     // Fault injection: creating these objects fails.
     bool failSharedMemory = false;
@@ -63,6 +65,7 @@ private:
     int process_ = 0;
     int creations_ = 0;
     std::vector<Wait> waits_;
+    std::vector<std::string> errors_;
 };
 
 } // namespace quarl::platform::fake
