@@ -85,21 +85,6 @@ TEST_F(SingleInstance, ALauncherThatNeverAnswersLetsTheSecondStartRunOnItsOwn) {
     EXPECT_NE(first.txtIPAddress.text, "127.0.0.4");
 }
 
-TEST_F(SingleInstance, AnAreaWhoseSemaphoreNeverComesBackCostsOneWait) {
-    // Another process made the area and the semaphore but never released it.
-    FakeKernelObjects holder;
-    holder.shareMachineWith(fake.kernel);
-    bool existed = true;
-    const auto area = holder.createSharedMemory(kArea, app::kHandOverAreaSize, existed);
-    const auto semaphore = holder.createSemaphore(kSemaphore, 0, 1);
-    ASSERT_TRUE(area && semaphore && !existed);
-
-    ASSERT_TRUE(create({"-RS"}));
-    EXPECT_EQ(fake.kernel.waits(), (std::vector<Wait>{{kSemaphore, 10000, false}}));
-    EXPECT_NE(app::ReadHandOverWindow(area->bytes()), 0u) << "its own window took over";
-    EXPECT_EQ(fake.kernel.semaphoreCount(kSemaphore), 1);
-}
-
 TEST_F(SingleInstance, AStaleWindowHandleInTheAreaIsNeverWaitedFor) {
     FakeKernelObjects holder;
     holder.shareMachineWith(fake.kernel);

@@ -60,6 +60,12 @@ TEST_F(Switches, ATakenValueIsStillVisitedAsASwitch) {
 
 TEST_F(Switches, HostWithAPortThenNoNetTurnsTheNetworkOffAndDeselectsHost) {
     installGame(true, false, false);
+    auto& server = start({"-Server", "2402"}); // as -HOST
+    EXPECT_TRUE(server.chkUseNetwork.checked());
+    EXPECT_TRUE(server.rbHost.selected());
+    EXPECT_EQ(server.txtPort.text, "2402");
+    EXPECT_FALSE(server.txtIPAddress.enabled);
+
     auto& main = start({"-HOST", "2401", "-NONET"});
     EXPECT_FALSE(main.chkUseNetwork.checked());
     EXPECT_FALSE(main.rbHost.selected());
@@ -68,16 +74,6 @@ TEST_F(Switches, HostWithAPortThenNoNetTurnsTheNetworkOffAndDeselectsHost) {
     for (const auto* control : std::initializer_list<const ui::Control*>{
              &main.rbJoin, &main.rbHost, &main.txtPort, &main.txtIPAddress, &main.btnAddAddress})
         EXPECT_FALSE(control->enabled) << control->name;
-}
-
-TEST_F(Switches, ServerHostsLikeHost) {
-    installGame(true, false, false);
-    auto& main = start({"-Server", "2402"});
-    EXPECT_TRUE(main.chkUseNetwork.checked());
-    EXPECT_TRUE(main.rbHost.selected());
-    EXPECT_EQ(main.txtPort.text, "2402");
-    EXPECT_FALSE(main.txtIPAddress.enabled);
-    EXPECT_TRUE(main.txtPort.enabled);
 }
 
 TEST_F(Switches, GameSwitchesSelectPresentGamesInOrderAndIgnoreAbsentOnes) {

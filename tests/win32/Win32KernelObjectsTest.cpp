@@ -108,22 +108,5 @@ TEST(Win32KernelObjects, OnlyTheLaunchersMessageWindowsArePostedTo) {
     EXPECT_FALSE(kernel.postMessage(stale, 1324));
 }
 
-TEST(Win32KernelObjects, TheCallbackRunsThroughTheProgramsDispatcher) {
-    Win32KernelObjects kernel;
-    int dispatched = 0;
-    kernel.dispatch = [&](const std::function<void()>& event) {
-        ++dispatched;
-        try {
-            event();
-        } catch (const std::exception&) {
-        }
-    };
-    auto window = kernel.createMessageWindow(1324, [] { throw std::runtime_error("failed"); });
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(kernel.postMessage(window->handle(), 1324));
-    PumpMessages();
-    EXPECT_EQ(dispatched, 1);
-}
-
 } // namespace
 } // namespace quarl::tests
