@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainForm.h"
+#include "app/SingleInstance.h"
 #include "app/StartupState.h"
 #include "config/ConfigStore.h"
 #include "launch/ResumeForm.h"
@@ -34,6 +35,9 @@ public:
     ui::Form frmPingStats{"frmPingStats", "Ping Stats"};
     ui::Form frmABEdit{"frmABEdit", "frmABEdit"};
     ui::Form frmJoinRW{"frmJoinRW", "Join Channel"};
+
+    // Last, so that it goes first: no hand-over arrives once the windows are gone.
+    InstanceHandOver handOver;
 
     // Launcher key and game key access with the paths chosen at start-up.
     std::string launcherString(std::string_view value) const;

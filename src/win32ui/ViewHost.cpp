@@ -4,6 +4,8 @@
 #include "ui/Form.h"
 #include "win32ui/FormView.h"
 
+#include <exception>
+
 namespace quarl::win32ui {
 
 using platform::win32::Widen;
@@ -32,6 +34,17 @@ void ViewHost::setHint(const std::string& hint) {
 void ViewHost::showError(const char* what) {
     MessageBoxW(GetActiveWindow(), Widen(what).c_str(), Widen(application_.title).c_str(),
                 MB_OK | MB_ICONERROR);
+}
+
+void ViewHost::dispatch(const std::function<void()>& event) {
+    try {
+        event();
+    } catch (const std::exception& error) {
+        showError(error.what());
+    } catch (...) {
+        showError("Unexpected error");
+    }
+    reconcileAll();
 }
 
 void ViewHost::trackHint(const MSG& message) {

@@ -30,6 +30,24 @@ std::vector<std::string> Arguments() {
     return arguments;
 }
 
+// The program's file name without folder, spelt as on disk: every start of the same program
+// names the hand-over objects alike, whatever case its command line used.
+std::string ExecutableName() {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(path.c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        FindClose(find);
+        return platform::win32::Narrow(data.cFileName);
+    }
+    return platform::win32::Narrow(path.substr(path.find_last_of(L'\\') + 1));
+}
+
 int Run() {
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
@@ -54,8 +72,10 @@ int Run() {
     } pump;
     platform::Platform services{registry, files, dialogs, kernel,
                                 pump,     shell, windows, Arguments()};
+    services.executableName = ExecutableName();
     app::Launcher launcher(services);
     host = std::make_unique<win32ui::ViewHost>(launcher.application);
+    kernel.dispatch = [&host](const std::function<void()>& event) { host->dispatch(event); };
     pump.host = host.get();
     pump.processPendingMessages();
 
@@ -76,6 +96,7 @@ int Run() {
     const HWND mainWindow = main.create(nullptr);
     if (!mainWindow || !main.carryOn())
         return 0; // a handed-over start or "-UNINSTALL": no state save
+    windows.mainWindow = reinterpret_cast<std::uintptr_t>(mainWindow);
     launcher.frmMain.show();
     host->reconcileAll();
     SetForegroundWindow(mainWindow);

@@ -112,6 +112,27 @@ void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view con
     entries_.erase(key + ".tmp");
 }
 
+void FakeFileSystem::copyFile(std::string_view source, std::string_view destination) {
+    const auto* from = find(source);
+    if (!from || from->isFolder)
+        throw FileError("Cannot open file " + std::string(source));
+    const auto* parent = find(ParentOf(NormalizePath(destination)));
+    const auto* existing = find(destination);
+    if (!parent || !parent->isFolder || parent->readOnly ||
+        (existing && (existing->readOnly || existing->isFolder)))
+        throw FileError("Cannot create file " + std::string(destination));
+    auto content = from->content;
+    add(destination, false).content = std::move(content);
+}
+
+bool FakeFileSystem::setArchiveOnly(std::string_view path) {
+    auto* entry = find(path);
+    if (!entry || entry->isFolder)
+        return false;
+    entry->readOnly = false;
+    return true;
+}
+
 std::string FakeFileSystem::readProfileString(std::string_view path, std::string_view section,
                                               std::string_view key,
                                               std::string_view defaultValue) const {
@@ -132,6 +153,11 @@ void FakeFileSystem::addFile(std::string_view path, std::string content) {
 void FakeFileSystem::setReadOnly(std::string_view path, bool readOnly) {
     if (auto* entry = find(path))
         entry->readOnly = readOnly;
+}
+
+bool FakeFileSystem::readOnly(std::string_view path) const {
+    const auto* entry = find(path);
+    return entry && entry->readOnly;
 }
 
 void FakeFileSystem::denyListing(std::string_view path) {

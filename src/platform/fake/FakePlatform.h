@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeKernelObjects.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeServices.h"
 
