@@ -502,6 +502,41 @@ int ShowReport(HINSTANCE instance, int showCommand, const std::wstring& caption,
     return 0;
 }
 
+// The game key values the launcher prepares at a launch, as the game would read them.
+std::wstring DescribeGameKey(const std::wstring& folder) {
+    static const wchar_t* const kKeys[] = {L"Software\\Red Storm Entertainment\\Rogue Spear",
+                                           L"Software\\Red Storm Entertainment\\Rogue Spear Demo"};
+    static const wchar_t* const kValues[] = {
+        L"MultiplayerPlayerName",        L"MultiplayerManualHostAddress",
+        L"MultiplayerManualJoinPort",    L"DisableDefaultPrimaryItems",
+        L"DisableDefaultSecondaryItems", L"DisableDefaultSpecialItems",
+        L"DisableDefaultUniformItems"};
+    std::wstring text;
+    for (const wchar_t* key : kKeys) {
+        wchar_t installed[MAX_PATH] = {};
+        DWORD size = sizeof installed;
+        if (RegGetValueW(HKEY_LOCAL_MACHINE, key, L"InstallationPath", RRF_RT_REG_SZ, nullptr,
+                         installed, &size) != ERROR_SUCCESS ||
+            installed[0] == L'\0')
+            continue;
+        for (const wchar_t* value : kValues) {
+            wchar_t data[512] = {};
+            size = sizeof data;
+            const bool present = RegGetValueW(HKEY_LOCAL_MACHINE, key, value, RRF_RT_REG_SZ,
+                                              nullptr, data, &size) == ERROR_SUCCESS;
+            text += L"    " + std::wstring(value) + L" = " +
+                    (present ? L"\"" + std::wstring(data) + L"\"" : L"(not set)") + L"\r\n";
+        }
+        break;
+    }
+    const std::wstring kit = folder + L"\\kitrestrictions.txt";
+    text += std::wstring(L"    kitrestrictions.txt: ") +
+            (GetFileAttributesW(kit.c_str()) == INVALID_FILE_ATTRIBUTES ? L"absent (deleted)"
+                                                                        : L"present") +
+            L"\r\n";
+    return text;
+}
+
 std::wstring BuildReport(const Identity& identity, const std::wstring& exePath,
                          const std::wstring& commandLine, const std::wstring& cwd, DWORD logError,
                          const std::wstring& logPath) {
@@ -520,6 +555,8 @@ std::wstring BuildReport(const Identity& identity, const std::wstring& exePath,
         report += L":\r\n";
         report += Indented(ForEditControl(ReadModsSettings(settingsPath)));
     }
+    report += L"\r\nWhat the launcher prepared in the game key and folder:\r\n";
+    report += DescribeGameKey(FolderOf(exePath));
     report += L"\r\n";
     if (logError == ERROR_SUCCESS)
         report += L"Recorded in " + logPath + L"\r\n";

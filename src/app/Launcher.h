@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/MainForm.h"
+#include "app/SingleInstance.h"
 #include "app/StartupState.h"
 #include "config/ConfigStore.h"
+#include "launch/ResumeForm.h"
 #include "net/PingMonitor.h"
 #include "net/PingStatsForm.h"
 #include "platform/Platform.h"
@@ -31,11 +33,14 @@ public:
     ui::Form frmAddressBook{"frmAddressBook", "Address Book"};
     ui::Form frmSettings{"frmSettings", "Game Settings. . ."};
     ui::Form frmModInfo{"frmModInfo", "Mod Information"};
-    ui::Form frmResume{"frmResume", "Running Rogue Spear"};
+    launch::ResumeForm frmResume{*this};
     ui::Form frmIPAddress{"frmIPAddress", "Local IP Addresses"};
     net::PingStatsForm frmPingStats{*this};
-    ui::Form frmABEdit{"frmABEdit", "Address Book Entry"};
+    ui::Form frmABEdit{"frmABEdit", "frmABEdit"};
     ui::Form frmJoinRW{"frmJoinRW", "Join Channel"};
+
+    // Last, so that it goes first: no hand-over arrives once the windows are gone.
+    InstanceHandOver handOver;
 
     // Launcher key and game key access with the paths chosen at start-up.
     std::string launcherString(std::string_view value) const;

@@ -5,6 +5,7 @@
 #include "app/Text.h"
 #include "companions/Companions.h"
 #include "config/LauncherKey.h"
+#include "launch/GameLaunch.h"
 #include "launch/MouseSwap.h"
 #include "mods/ModList.h"
 #include "net/PingMonitor.h"
@@ -111,6 +112,8 @@ void MainForm::wireHandlers() {
     Pingtime.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
     mnuPingDetails.onClick = [this] { launcher_.frmPingStats.show(); };
     mnuExit.onClick = [this] { close(); };
+    btnLaunch.onClick = [this] { launch::LaunchGame(launcher_); };
+    mnuLaunch.onClick = [this] { launch::LaunchGame(launcher_); };
 }
 
 bool MainForm::create() {
@@ -277,10 +280,8 @@ void MainForm::FirstPaint() {
     }
     companions::DetectCompanions(launcher_);
     if (launcher_.launcherString(keys::DisableMouse) == kFalse &&
-        !store.ReadRegFlag(RootKey::CurrentUser, kLauncherKey, keys::CheckMouseConfig)) {
-        PingTimer.enabled = false;
+        !store.ReadRegFlag(RootKey::CurrentUser, kLauncherKey, keys::CheckMouseConfig))
         launch::StartupMouseCheck(launcher_);
-    }
     // A ping the player turned off never sends anything.
     if (chkUseNetwork.checked() && !state.PingDisabled)
         PingTimer.enabled = true;

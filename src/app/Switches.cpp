@@ -1,15 +1,113 @@
+// The command-line switches. Each argument is compared upper-cased with every switch; an
+// argument a switch takes as its value is visited next all the same. The effects go through
+// the main window's own click reactions, so later switches override earlier ones.
 #include "app/Switches.h"
 
 #include "app/Launcher.h"
+#include "app/Text.h"
+#include "companions/ServicePatching.h"
+#include "net/PingMonitor.h"
 
 namespace quarl::app {
 
-bool SingleInstanceCheck(Launcher&) {
+namespace {
+
+enum class Path { Startup, HandOver };
+
+void Client(Launcher& launcher, const std::string* address, const std::string* port) {
+    auto& main = launcher.frmMain;
+    main.chkUseNetwork.setChecked(true);
+    main.rbJoin.enabled = main.rbHost.enabled = main.txtPort.enabled = true;
+    main.txtIPAddress.enabled = main.btnAddAddress.enabled = true;
+    net::StartPingMonitor(launcher);
+    if (address)
+        main.txtIPAddress.text = *address;
+    if (port)
+        main.txtPort.text = *port;
+    main.rbJoin.select();
+}
+
+void Host(Launcher& launcher, const std::string* port) {
+    auto& main = launcher.frmMain;
+    main.chkUseNetwork.setChecked(true);
+    main.rbJoin.enabled = main.rbHost.enabled = main.txtPort.enabled = true;
+    main.txtIPAddress.enabled = main.btnAddAddress.enabled = false;
+    net::StopPingMonitor(launcher);
+    if (port)
+        main.txtPort.text = *port;
+    main.rbHost.select();
+}
+
+void Mods(Launcher& launcher, const std::string* mod) {
+    auto& main = launcher.frmMain;
+    main.chkUseMod.setChecked(true);
+    main.ListBox1.enabled = true;
+    if (!mod)
+        return;
+    // The current entry: in single selection that selects it, in multiple selection it only
+    // takes the focus. No match leaves the list as it was.
+    const auto& items = main.ListBox1.items();
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i] == *mod) {
+            main.ListBox1.setItemIndex(static_cast<int>(i));
+            break;
+        }
+}
+
+void NoNet(Launcher& launcher) {
+    auto& main = launcher.frmMain;
+    main.chkUseNetwork.setChecked(false);
+    main.rbJoin.enabled = main.rbHost.enabled = main.txtPort.enabled = false;
+    main.txtIPAddress.enabled = main.btnAddAddress.enabled = false;
+    net::StopPingMonitor(launcher);
+    main.rbHost.deselect();
+}
+
+void SelectGame(ui::RadioButton& game) {
+    if (game.enabled)
+        game.select();
+}
+
+// False when the process is to end at once.
+bool ApplySwitches(Launcher& launcher, const std::vector<std::string>& arguments, Path path) {
+    auto& main = launcher.frmMain;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const auto argument = UpperAscii(arguments[i]);
+        const auto* next = i + 1 < arguments.size() ? &arguments[i + 1] : nullptr;
+        const auto* afterNext = i + 2 < arguments.size() ? &arguments[i + 2] : nullptr;
+        if (argument == "-UNINSTALL" && path == Path::Startup) {
+            companions::ReverseServicePatching(launcher);
+            return false;
+        } else if (argument == "-CLIENT") {
+            Client(launcher, next, afterNext);
+        } else if (argument == "-HOST" || argument == "-SERVER") {
+            Host(launcher, next);
+        } else if (argument == "-MODS") {
+            Mods(launcher, next);
+        } else if (argument == "-NOMODS") {
+            main.chkUseMod.setChecked(false);
+            main.ListBox1.enabled = false;
+        } else if (argument == "-NONET") {
+            NoNet(launcher);
+        } else if (argument == "-UO") {
+            SelectGame(main.rbUO);
+        } else if (argument == "-CO") {
+            SelectGame(main.rbCO);
+        } else if (argument == "-RS") {
+            SelectGame(main.rbRS);
+        }
+    }
     return true;
 }
 
-bool ApplyStartupSwitches(Launcher&) {
-    return true;
+} // namespace
+
+bool ApplyStartupSwitches(Launcher& launcher) {
+    return ApplySwitches(launcher, launcher.platform.arguments, Path::Startup);
+}
+
+void ApplyHandedOverSwitches(Launcher& launcher, const std::vector<std::string>& arguments) {
+    ApplySwitches(launcher, arguments, Path::HandOver);
 }
 
 } // namespace quarl::app

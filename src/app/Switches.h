@@ -15,4 +15,7 @@ bool SingleInstanceCheck(Launcher& launcher);
 // to end at once ("-UNINSTALL").
 bool ApplyStartupSwitches(Launcher& launcher);
 
+// Applies the switches a second start handed over ("-UNINSTALL" is not among them).
+void ApplyHandedOverSwitches(Launcher& launcher, const std::vector<std::string>& arguments);
+
 } // namespace quarl::app

@@ -38,6 +38,15 @@ public:
     // Replaces the file crash-safely (a temporary file beside it, then a rename over it): the
     // old content or the new, never a half-written file. Throws FileError on failure.
     virtual void replaceTextFile(std::string_view path, std::string_view content) = 0;
+    // Copies the source's bytes over the destination, creating it when missing; an existing
+    // destination keeps its attributes. Crash-safe like replaceTextFile: a failed copy leaves the
+    // old destination. Throws FileError "Cannot open file <source>" when the source cannot be
+    // read, "Cannot create file <destination>" when the destination cannot be written (missing
+    // folder, read-only, in use).
+    virtual void copyFile(std::string_view source, std::string_view destination) = 0;
+    // Leaves the file with the archive attribute only (clears read-only, hidden and system).
+    // Returns false when the file is missing or the attributes cannot be set.
+    virtual bool setArchiveOnly(std::string_view path) = 0;
     // Windows profile-file read (GetPrivateProfileString rules).
     virtual std::string readProfileString(std::string_view path, std::string_view section,
                                           std::string_view key,

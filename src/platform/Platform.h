@@ -27,6 +27,8 @@ struct Platform {
     IcmpEcho& icmp;
     // The process's own arguments 1 to n.
     std::vector<std::string> arguments;
+    // The program's file name without its folder; it names the instance hand-over objects.
+    std::string executableName = "Launcher.exe";
 };
 
 } // namespace quarl::platform

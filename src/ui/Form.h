@@ -27,6 +27,11 @@ public:
         FormShow();
     }
     void hide() { visible_ = false; }
+    // A close the user asks for (the close box, Alt+F4): the form may refuse it.
+    void requestClose() {
+        if (FormCloseQuery())
+            close();
+    }
     // Closing hides the window after its close event; the main window's close ends the program.
     void close() {
         FormClose();
@@ -37,6 +42,7 @@ public:
 
 protected:
     virtual void FormShow() {}
+    virtual bool FormCloseQuery() { return true; }
     virtual void FormClose() {}
 
 private:

@@ -88,6 +88,7 @@ INT_PTR FormView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (reconciling_)
             return TRUE;
+        host_.pullTexts();
         if (dispatchCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) {
             host_.reconcileAll();
             return TRUE;
@@ -96,13 +97,14 @@ INT_PTR FormView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         for (auto& binding : timers_)
             if (binding.id == wParam) {
+                host_.pullTexts();
                 binding.timer->tick();
                 host_.reconcileAll();
                 return TRUE;
             }
         return FALSE;
     case WM_CLOSE:
-        form_.close();
+        form_.requestClose();
         host_.reconcileAll();
         return TRUE;
     default: return FALSE;
@@ -264,6 +266,20 @@ const std::string* FormView::hintAt(HWND target, POINT screen) const {
         if (const auto* binding = findBinding(window))
             return binding->control->hint.empty() ? nullptr : &binding->control->hint;
     return nullptr;
+}
+
+void FormView::pullTexts() {
+    if (!hwnd_ || reconciling_)
+        return;
+    for (auto& binding : bindings_) {
+        if (binding.kind == Kind::Edit) {
+            binding.text = WindowText(binding.hwnd);
+            static_cast<ui::Edit*>(binding.control)->text = binding.text;
+        } else if (binding.kind == Kind::ComboBox) {
+            binding.text = WindowText(binding.hwnd);
+            static_cast<ui::ComboBox*>(binding.control)->text = binding.text;
+        }
+    }
 }
 
 void FormView::reconcile() {

@@ -28,6 +28,9 @@ public:
     ui::Form& form() { return form_; }
 
     void reconcile();
+    // Reads what the player typed into the model's text fields (a field's change notification
+    // is not always sent, e.g. for text set by another program).
+    void pullTexts();
     // The hint of whatever lies under the given point, or nullptr when nothing with a hint does.
     const std::string* hintAt(HWND target, POINT screen) const;
     const std::string* commandHint(int id) const;

@@ -236,7 +236,7 @@ bool MainView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
         return true;
     }
     case WM_CLOSE:
-        launcher_.frmMain.close();
+        launcher_.frmMain.requestClose();
         host_.reconcileAll();
         result = 0;
         return true;

@@ -19,6 +19,11 @@ void ViewHost::reconcileAll() {
     reconciling_ = false;
 }
 
+void ViewHost::pullTexts() {
+    for (auto* view : views_)
+        view->pullTexts();
+}
+
 void ViewHost::setHint(const std::string& hint) {
     if (hint == application_.hint())
         return;
@@ -29,6 +34,17 @@ void ViewHost::setHint(const std::string& hint) {
 void ViewHost::showError(const char* what) {
     MessageBoxW(GetActiveWindow(), Widen(what).c_str(), Widen(application_.title).c_str(),
                 MB_OK | MB_ICONERROR);
+}
+
+void ViewHost::dispatch(const std::function<void()>& event) {
+    try {
+        event();
+    } catch (const std::exception& error) {
+        showError(error.what());
+    } catch (...) {
+        showError("Unexpected error");
+    }
+    reconcileAll();
 }
 
 void ViewHost::trackHint(const MSG& message) {

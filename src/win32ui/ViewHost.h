@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,13 @@ public:
     // Kernel objects the loop waits on beside the messages (echo replies).
     void addWaitSource(platform::win32::WaitSource& source) { sources_.push_back(&source); }
     void reconcileAll();
+    void pullTexts();
     void setHint(const std::string& hint);
     // The "toolkit's generic error box" for an exception that escaped an event handler.
     void showError(const char* what);
+    // Runs an event that reaches the model outside the views (a hand-over from another start):
+    // what escapes it is shown, then every view is brought up to date.
+    void dispatch(const std::function<void()>& event);
 
     void processPendingMessages() override;
     // Runs until WM_QUIT; returns its exit code.

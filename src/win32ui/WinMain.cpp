@@ -8,6 +8,7 @@
 #include "platform/win32/Win32Services.h"
 #include "win32ui/MainView.h"
 #include "win32ui/PingStatsView.h"
+#include "win32ui/ResumeView.h"
 #include "win32ui/ViewHost.h"
 
 #include <windows.h>
@@ -29,6 +30,24 @@ std::vector<std::string> Arguments() {
         arguments.push_back(platform::win32::Narrow(words[i]));
     LocalFree(words);
     return arguments;
+}
+
+// The program's file name without folder, spelt as on disk: every start of the same program
+// names the hand-over objects alike, whatever case its command line used.
+std::string ExecutableName() {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(path.c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        FindClose(find);
+        return platform::win32::Narrow(data.cFileName);
+    }
+    return platform::win32::Narrow(path.substr(path.find_last_of(L'\\') + 1));
 }
 
 int Run() {
@@ -56,9 +75,11 @@ int Run() {
     } pump;
     platform::Platform services{registry, files,   dialogs, kernel,     pump,
                                 shell,    windows, icmp,    Arguments()};
+    services.executableName = ExecutableName();
     app::Launcher launcher(services);
     host = std::make_unique<win32ui::ViewHost>(launcher.application);
     host->addWaitSource(icmp);
+    kernel.dispatch = [&host](const std::function<void()>& event) { host->dispatch(event); };
     pump.host = host.get();
     pump.processPendingMessages();
 
@@ -69,7 +90,7 @@ int Run() {
     win32ui::EmptyView addressBook(*host, launcher.frmAddressBook);
     win32ui::EmptyView settings(*host, launcher.frmSettings);
     win32ui::EmptyView modInfo(*host, launcher.frmModInfo);
-    win32ui::EmptyView resume(*host, launcher.frmResume);
+    win32ui::ResumeView resume(*host, launcher.frmResume);
     win32ui::EmptyView ipAddress(*host, launcher.frmIPAddress);
     win32ui::PingStatsView pingStats(*host, launcher.frmPingStats);
     win32ui::EmptyView addressEditor(*host, launcher.frmABEdit);
@@ -79,6 +100,7 @@ int Run() {
     const HWND mainWindow = main.create(nullptr);
     if (!mainWindow || !main.carryOn())
         return 0; // a handed-over start or "-UNINSTALL": no state save
+    windows.mainWindow = reinterpret_cast<std::uintptr_t>(mainWindow);
     launcher.frmMain.show();
     host->reconcileAll();
     SetForegroundWindow(mainWindow);

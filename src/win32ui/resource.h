@@ -10,6 +10,7 @@
 
 #define IDD_MAIN 200
 #define IDD_EMPTY 201
+#define IDD_RESUME 202
 #define IDD_PINGSTATS 240
 
 // Main window controls
@@ -36,6 +37,11 @@
 #define IDC_LBL_VERSION 1032
 #define IDC_STATUSBAR 1040
 #define IDC_TOOLBAR 1041
+
+// Resume window
+#define IDC_LBL_RESUME1 1101
+#define IDC_LBL_RESUME2 1102
+#define IDC_BTN_RESUME 1103
 
 // Ping Stats window controls
 #define IDC_GRP_PINGSTATS 1400

@@ -76,12 +76,67 @@ TEST_F(FileSystemContract, ReplacingWritesTheWholeFileOrLeavesTheOldOne) {
     EXPECT_THROW(files().replaceTextFile(at("locked.txt"), "new\r\n"), FileError);
     EXPECT_EQ(files().readTextFile(at("locked.txt")), "old\r\n");
     EXPECT_THROW(files().replaceTextFile(at("no folder\\file.txt"), "x"), FileError);
+    // A temporary file left behind by a crash does not stand in the way.
+    backend_->addFile(at("ModsSettings.txt.tmp"), "torn");
+    files().replaceTextFile(path, "after\r\n");
+    EXPECT_EQ(files().readTextFile(path), "after\r\n");
     EXPECT_THROW(files().readTextFile(at("missing.txt")), FileError);
     // No temporary file is left beside the target.
     std::vector<FolderEntry> entries;
     ASSERT_TRUE(files().listFolder(root_, entries));
     for (const auto& entry : entries)
         EXPECT_EQ(entry.name.find(".tmp"), std::string::npos) << entry.name;
+}
+
+TEST_F(FileSystemContract, CopyingReplacesTheDestinationWithEveryByteOfTheSource) {
+    // Sizes around the copy's 8192-byte blocks: less than one, exactly two, and a part block.
+    for (const std::size_t size : {std::size_t{10}, std::size_t{16384}, std::size_t{20000}}) {
+        std::string content;
+        for (std::size_t i = 0; i < size; ++i)
+            content += static_cast<char>('a' + i % 26);
+        backend_->addFile(at("RSpear.exe"), content);
+        backend_->addFile(at("RogueSpear.exe"), std::string(30000, 'x'));
+        files().copyFile(at("RSpear.exe"), at("RogueSpear.exe"));
+        EXPECT_EQ(files().readTextFile(at("RogueSpear.exe")), content) << size;
+        EXPECT_EQ(files().readTextFile(at("RSpear.exe")), content) << size;
+    }
+    files().copyFile(at("RSpear.exe"), at("UrbanOperations.exe"));
+    EXPECT_TRUE(files().fileExists(at("UrbanOperations.exe")));
+}
+
+TEST_F(FileSystemContract, AFailedCopyNamesTheFileAndLeavesTheDestinationAsItWas) {
+    const auto failure = [&](const std::string& source, const std::string& destination) {
+        try {
+            files().copyFile(source, destination);
+        } catch (const FileError& error) {
+            return std::string(error.what());
+        }
+        return std::string("no error");
+    };
+    backend_->addFile(at("redirect.exe"), "redirect");
+    backend_->addFile(at("RogueSpear.exe"), "game");
+    backend_->setReadOnly(at("RogueSpear.exe"));
+    EXPECT_EQ(failure(at("missing.exe"), at("copy.exe")), "Cannot open file " + at("missing.exe"));
+    EXPECT_FALSE(files().fileExists(at("copy.exe")));
+    EXPECT_EQ(failure(at("redirect.exe"), at("RogueSpear.exe")),
+              "Cannot create file " + at("RogueSpear.exe"));
+    EXPECT_EQ(files().readTextFile(at("RogueSpear.exe")), "game");
+    EXPECT_EQ(failure(at("redirect.exe"), at("no folder\\x.exe")),
+              "Cannot create file " + at("no folder\\x.exe"));
+    std::vector<FolderEntry> entries;
+    ASSERT_TRUE(files().listFolder(root_, entries));
+    for (const auto& entry : entries)
+        EXPECT_EQ(entry.name.find(".tmp"), std::string::npos) << entry.name;
+}
+
+TEST_F(FileSystemContract, ArchiveOnlyClearsReadOnly) {
+    backend_->addFile(at("RogueSpear.exe"), "game");
+    backend_->setReadOnly(at("RogueSpear.exe"));
+    EXPECT_TRUE(files().setArchiveOnly(at("RogueSpear.exe")));
+    backend_->addFile(at("redirect.exe"), "redirect");
+    files().copyFile(at("redirect.exe"), at("RogueSpear.exe"));
+    EXPECT_EQ(files().readTextFile(at("RogueSpear.exe")), "redirect");
+    EXPECT_FALSE(files().setArchiveOnly(at("missing.exe")));
 }
 
 TEST_F(FileSystemContract, TextKeepsNonAsciiNamesAndContent) {

@@ -1,17 +1,59 @@
 #include "LauncherProcess.h"
 
+#include "support/RemoveTree.h"
+
 #include <chrono>
 #include <thread>
 
 namespace quarl::tests {
 
-std::wstring LauncherPath() {
-    // The build passes the POSIX path of Launcher.exe; Wine maps the Unix root to drive Z:.
-    std::string posix = QUARL_LAUNCHER_EXE;
+std::wstring WindowsPath(const char* posix) {
     std::wstring path = L"Z:";
-    for (char c : posix)
-        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    for (const char* c = posix; *c; ++c)
+        path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
     return path;
+}
+
+std::wstring LauncherPath() {
+    return WindowsPath(QUARL_LAUNCHER_EXE);
+}
+
+bool ReadWholeFile(const std::wstring& path, std::string& content) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    content.clear();
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        content.append(buffer, read);
+    CloseHandle(file);
+    return true;
+}
+
+Process::Process(const std::wstring& commandLine) {
+    std::wstring line = commandLine;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                   &process_);
+}
+
+Process::~Process() {
+    if (!process_.hProcess)
+        return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+        TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+DWORD Process::waitForExit(DWORD timeoutMs) {
+    WaitForSingleObject(process_.hProcess, timeoutMs);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
 }
 
 void DeleteTree(HKEY root, const std::wstring& path) {
@@ -61,43 +103,27 @@ GameFolder::GameFolder(const std::vector<std::wstring>& files) {
     }
 }
 
+void GameFolder::addFolder(const std::wstring& name) {
+    CreateDirectoryW((path_ + L"\\" + name).c_str(), nullptr);
+}
+
+void GameFolder::copyIn(const std::wstring& source, const std::wstring& name) {
+    CopyFileW(source.c_str(), (path_ + L"\\" + name).c_str(), FALSE);
+}
+
 GameFolder::~GameFolder() {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((path_ + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileW((path_ + L"\\" + name).c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryW((path_ + L"\\mods").c_str());
-    RemoveDirectoryW(path_.c_str());
+    RemoveTree(path_);
 }
 
-LauncherProcess::LauncherProcess(const std::wstring& arguments) {
-    std::wstring commandLine = L"\"" + LauncherPath() + L"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                   &startup, &process_);
-}
-
-LauncherProcess::~LauncherProcess() {
-    if (!process_.hProcess)
-        return;
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
-        TerminateProcess(process_.hProcess, 99);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-}
+LauncherProcess::LauncherProcess(const std::wstring& arguments)
+    : Process(L"\"" + LauncherPath() + L"\" " + arguments) {}
 
 namespace {
 
 struct Search {
     DWORD processId;
     const wchar_t* caption;
+    HWND except;
     HWND found;
 };
 
@@ -105,7 +131,7 @@ BOOL CALLBACK FindTopLevel(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<Search*>(data);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window))
+    if (owner != search->processId || !IsWindowVisible(window) || window == search->except)
         return TRUE;
     if (Text(window) == search->caption) {
         search->found = window;
@@ -116,10 +142,10 @@ BOOL CALLBACK FindTopLevel(HWND window, LPARAM data) {
 
 } // namespace
 
-HWND LauncherProcess::waitForWindow(const wchar_t* caption, DWORD timeoutMs) const {
+HWND LauncherProcess::waitForWindow(const wchar_t* caption, DWORD timeoutMs, HWND except) const {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (std::chrono::steady_clock::now() < deadline) {
-        Search search{process_.dwProcessId, caption, nullptr};
+        Search search{process_.dwProcessId, caption, except, nullptr};
         EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
         if (search.found)
             return search.found;
@@ -140,13 +166,6 @@ void LauncherProcess::settle(HWND window) const {
 DWORD LauncherProcess::close(HWND window, DWORD timeoutMs) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     return waitForExit(timeoutMs);
-}
-
-DWORD LauncherProcess::waitForExit(DWORD timeoutMs) {
-    WaitForSingleObject(process_.hProcess, timeoutMs);
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
 }
 
 std::wstring Text(HWND window) {

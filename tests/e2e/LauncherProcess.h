@@ -9,7 +9,11 @@
 
 namespace quarl::tests {
 
+// A POSIX path of the build as Wine sees it (the Unix root is drive Z:).
+std::wstring WindowsPath(const char* posix);
 std::wstring LauncherPath();
+// The whole content of a file, or nullopt-like empty string with found == false.
+bool ReadWholeFile(const std::wstring& path, std::string& content);
 
 // Registry helpers for seeding and reading back (the test shares the launcher's prefix).
 void DeleteTree(HKEY root, const std::wstring& path);
@@ -27,28 +31,37 @@ public:
     GameFolder& operator=(const GameFolder&) = delete;
     ~GameFolder();
     const std::wstring& path() const { return path_; }
+    void addFolder(const std::wstring& name);
+    void copyIn(const std::wstring& source, const std::wstring& name);
 
 private:
     std::wstring path_;
 };
 
-class LauncherProcess {
+// Any program started for a test, ended (forcibly if need be) when the object goes.
+class Process {
+public:
+    explicit Process(const std::wstring& commandLine);
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    ~Process();
+    DWORD waitForExit(DWORD timeoutMs = 15000);
+
+protected:
+    PROCESS_INFORMATION process_{};
+};
+
+class LauncherProcess : public Process {
 public:
     explicit LauncherProcess(const std::wstring& arguments = L"");
-    LauncherProcess(const LauncherProcess&) = delete;
-    LauncherProcess& operator=(const LauncherProcess&) = delete;
-    ~LauncherProcess();
 
     // The visible top-level window of this process with the given caption, or nullptr.
-    HWND waitForWindow(const wchar_t* caption, DWORD timeoutMs = 15000) const;
+    HWND waitForWindow(const wchar_t* caption, DWORD timeoutMs = 15000,
+                       HWND except = nullptr) const;
     // Lets the launcher process everything queued so far (paint included).
     void settle(HWND window) const;
     // Sends WM_CLOSE and waits; the exit code, or STILL_ACTIVE when it did not end.
     DWORD close(HWND window, DWORD timeoutMs = 15000);
-    DWORD waitForExit(DWORD timeoutMs = 15000);
-
-private:
-    PROCESS_INFORMATION process_{};
 };
 
 std::wstring Text(HWND window);

@@ -32,6 +32,20 @@ protected:
         if (covertOps)
             fake.files.addFile(std::string(kGameFolder) + "\\CovertOperations.exe");
     }
+    // A mod folder in the game's mods folder, with a launcher.ini when given.
+    void addMod(const std::string& name, std::string ini = {}) {
+        const auto folder = std::string(kGameFolder) + "\\mods\\" + name;
+        fake.files.addFolder(folder);
+        if (!ini.empty())
+            fake.files.addFile(folder + "\\launcher.ini", std::move(ini));
+    }
+    std::string gameValue(std::string_view name) const {
+        const auto value = fake.registry.readValue(RootKey::LocalMachine, config::kGameKey, name);
+        return value ? value->text : "<missing>";
+    }
+    const std::string* gameFile(std::string_view name) const {
+        return fake.files.content(std::string(kGameFolder) + "\\" + std::string(name));
+    }
     void setLauncher(std::string_view name, std::string text) {
         fake.registry.setString(RootKey::CurrentUser, config::kLauncherKey, name, std::move(text));
     }
@@ -61,6 +75,14 @@ protected:
         launcher->frmMain.show();
         launcher->frmMain.paint();
         return launcher->frmMain;
+    }
+
+    // A new machine: the launcher ends and every fake starts empty.
+    void resetAll() {
+        launcher.reset();
+        services.reset();
+        fake.~FakePlatform();
+        new (&fake) platform::fake::FakePlatform();
     }
 
     platform::fake::FakePlatform fake;

@@ -1,6 +1,7 @@
 #include "contract/FileSystemBackend.h"
 #include "platform/win32/Text.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "support/RemoveTree.h"
 
 #include <windows.h>
 
@@ -9,26 +10,6 @@ namespace {
 
 using platform::win32::Narrow;
 using platform::win32::Widen;
-
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            const auto path = folder + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
 
 // A sandbox folder under the temporary folder, removed with everything in it.
 class Win32Backend final : public FileSystemBackend {

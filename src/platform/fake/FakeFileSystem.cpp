@@ -108,6 +108,29 @@ void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view con
     if (parent->readOnly || (existing && (existing->readOnly || existing->isFolder)))
         throw FileError("Cannot create file \"" + std::string(path) + "\". Access is denied");
     add(path, false).content = std::string(content);
+    // The temporary file of the replace (one a crash may have left) is gone afterwards.
+    entries_.erase(key + ".tmp");
+}
+
+void FakeFileSystem::copyFile(std::string_view source, std::string_view destination) {
+    const auto* from = find(source);
+    if (!from || from->isFolder)
+        throw FileError("Cannot open file " + std::string(source));
+    const auto* parent = find(ParentOf(NormalizePath(destination)));
+    const auto* existing = find(destination);
+    if (!parent || !parent->isFolder || parent->readOnly ||
+        (existing && (existing->readOnly || existing->isFolder)))
+        throw FileError("Cannot create file " + std::string(destination));
+    auto content = from->content;
+    add(destination, false).content = std::move(content);
+}
+
+bool FakeFileSystem::setArchiveOnly(std::string_view path) {
+    auto* entry = find(path);
+    if (!entry || entry->isFolder)
+        return false;
+    entry->readOnly = false;
+    return true;
 }
 
 std::string FakeFileSystem::readProfileString(std::string_view path, std::string_view section,
@@ -130,6 +153,11 @@ void FakeFileSystem::addFile(std::string_view path, std::string content) {
 void FakeFileSystem::setReadOnly(std::string_view path, bool readOnly) {
     if (auto* entry = find(path))
         entry->readOnly = readOnly;
+}
+
+bool FakeFileSystem::readOnly(std::string_view path) const {
+    const auto* entry = find(path);
+    return entry && entry->readOnly;
 }
 
 void FakeFileSystem::denyListing(std::string_view path) {

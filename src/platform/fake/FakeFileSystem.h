@@ -20,6 +20,8 @@ public:
     bool deleteFile(std::string_view path) override;
     std::string readTextFile(std::string_view path) const override;
     void replaceTextFile(std::string_view path, std::string_view content) override;
+    void copyFile(std::string_view source, std::string_view destination) override;
+    bool setArchiveOnly(std::string_view path) override;
     std::string readProfileString(std::string_view path, std::string_view section,
                                   std::string_view key,
                                   std::string_view defaultValue) const override;
@@ -28,6 +30,7 @@ public:
     void addFolder(std::string_view path);
     void addFile(std::string_view path, std::string content = {});
     void setReadOnly(std::string_view path, bool readOnly = true);
+    bool readOnly(std::string_view path) const;
     // Listing the folder fails, as for a folder the user may not read.
     void denyListing(std::string_view path);
     const std::string* content(std::string_view path) const;

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeIcmpEcho.h"
+#include "platform/fake/FakeKernelObjects.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeServices.h"
 

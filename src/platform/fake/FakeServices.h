@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/Dialogs.h"
-#include "platform/KernelObjects.h"
 #include "platform/MessagePump.h"
 #include "platform/Shell.h"
 #include "platform/WindowMessages.h"
@@ -25,18 +24,6 @@ public:
 private:
     std::deque<MessageResult> answers_;
     std::vector<MessageBoxRequest> shown_;
-};
-
-// Named mutexes as a machine-wide table of names with open-handle counts.
-class FakeKernelObjects final : public KernelObjects {
-public:
-    std::unique_ptr<NamedObject> createMutex(std::string_view name) override;
-    int openHandles(const std::string& name) const;
-    int mutexCreations() const { return creations_; }
-
-private:
-    std::map<std::string, int> handles_;
-    int creations_ = 0;
 };
 
 // Counts the points where pending messages would run; a test can run its own code there.
@@ -72,6 +59,8 @@ public:
     };
     // Puts a window in place; returns its handle.
     std::uintptr_t addWindow(std::string className, std::string title);
+    void bringToFront() override { ++broughtToFront_; }
+    int broughtToFront() const { return broughtToFront_; }
     std::uintptr_t findWindow(std::string_view className, std::string_view title) override;
     void sendMessage(std::uintptr_t window, unsigned message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
@@ -80,6 +69,7 @@ public:
 private:
     std::map<std::pair<std::string, std::string>, std::uintptr_t> windows_;
     std::vector<Sent> sent_;
+    int broughtToFront_ = 0;
 };
 
 } // namespace quarl::platform::fake

@@ -122,6 +122,61 @@ void Win32FileSystem::replaceTextFile(std::string_view path, std::string_view co
     }
 }
 
+void Win32FileSystem::copyFile(std::string_view source, std::string_view destination) {
+    // Blocks of 8192 bytes into a temporary file beside the destination, then one move over it:
+    // a failure part-way leaves the old destination whole. The source is shared for reading
+    // only, so nobody changes it while it is copied.
+    const std::string sourceName(source);
+    const std::string destinationName(destination);
+    File from(CreateFileW(Widen(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!from.valid())
+        throw FileError("Cannot open file " + sourceName);
+    const DWORD existing = Attributes(destination);
+    if (existing != INVALID_FILE_ATTRIBUTES &&
+        (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        throw FileError("Cannot create file " + destinationName);
+    const auto wideTemporary = Widen(destinationName + ".tmp");
+    const auto fail = [&](const std::string& message) {
+        DeleteFileW(wideTemporary.c_str());
+        throw FileError(message);
+    };
+    {
+        File to(CreateFileW(wideTemporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!to.valid())
+            throw FileError("Cannot create file " + destinationName);
+        char block[8192];
+        DWORD read = 0;
+        while (true) {
+            if (!ReadFile(from.get(), block, sizeof block, &read, nullptr)) {
+                to.close();
+                fail("Cannot open file " + sourceName);
+            }
+            if (read == 0)
+                break;
+            DWORD written = 0;
+            if (!WriteFile(to.get(), block, read, &written, nullptr) || written != read) {
+                to.close();
+                fail("Cannot create file " + destinationName);
+            }
+        }
+        if (!FlushFileBuffers(to.get())) {
+            to.close();
+            fail("Cannot create file " + destinationName);
+        }
+    }
+    if (!MoveFileExW(wideTemporary.c_str(), Widen(destination).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        fail("Cannot create file " + destinationName);
+    if (existing != INVALID_FILE_ATTRIBUTES)
+        SetFileAttributesW(Widen(destination).c_str(), existing);
+}
+
+bool Win32FileSystem::setArchiveOnly(std::string_view path) {
+    return fileExists(path) && SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_ARCHIVE) != 0;
+}
+
 std::string Win32FileSystem::readProfileString(std::string_view path, std::string_view section,
                                                std::string_view key,
                                                std::string_view defaultValue) const {

@@ -12,6 +12,8 @@ public:
     bool deleteFile(std::string_view path) override;
     std::string readTextFile(std::string_view path) const override;
     void replaceTextFile(std::string_view path, std::string_view content) override;
+    void copyFile(std::string_view source, std::string_view destination) override;
+    bool setArchiveOnly(std::string_view path) override;
     std::string readProfileString(std::string_view path, std::string_view section,
                                   std::string_view key,
                                   std::string_view defaultValue) const override;

@@ -16,6 +16,19 @@ public:
 class Win32KernelObjects final : public KernelObjects {
 public:
     std::unique_ptr<NamedObject> createMutex(std::string_view name) override;
+    std::unique_ptr<SharedMemory> createSharedMemory(std::string_view name, std::size_t size,
+                                                     bool& alreadyExisted) override;
+    std::unique_ptr<Semaphore> createSemaphore(std::string_view name, int initialCount,
+                                               int maximumCount) override;
+    std::unique_ptr<Semaphore> openSemaphore(std::string_view name) override;
+    std::unique_ptr<MessageWindow> createMessageWindow(unsigned message,
+                                                       std::function<void()> onMessage) override;
+    bool postMessage(std::uintptr_t window, unsigned message) override;
+
+    // Runs a message window's callback; the program routes it through its views, which show
+    // what escapes and bring the windows up to date. Without it, an escaping exception is shown
+    // in a plain message box.
+    std::function<void(const std::function<void()>&)> dispatch;
 };
 
 class Win32Shell final : public Shell {
@@ -25,6 +38,9 @@ public:
 
 class Win32WindowMessages final : public WindowMessages {
 public:
+    void bringToFront() override;
+    // The program's main window, once it exists.
+    std::uintptr_t mainWindow = 0;
     std::uintptr_t findWindow(std::string_view className, std::string_view title) override;
     void sendMessage(std::uintptr_t window, unsigned message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;

@@ -1,0 +1,105 @@
+// Only one launcher runs at a time: a second start hands its arguments to the running one
+// through the hand-over area and ends.
+#include "app/SingleInstance.h"
+
+#include "app/HandOverArea.h"
+#include "app/Launcher.h"
+#include "app/Switches.h"
+#include "app/Text.h"
+
+#include <algorithm>
+
+namespace quarl::app {
+
+namespace {
+
+constexpr unsigned kHandOverWaitMs = 10000;
+
+// Applies a hand-over in the running launcher, on message 1324. The semaphore always goes back,
+// also when applying the switches fails, so that the next start does not wait in vain.
+void ReceiveHandOver(Launcher& launcher) {
+    auto& handOver = launcher.handOver;
+    // A message that arrives while a hand-over is being applied was not sent by a start holding
+    // the semaphore: there is nothing to read and nothing to give back.
+    if (handOver.receiving || !handOver.area)
+        return;
+    handOver.receiving = true;
+    struct Finish {
+        InstanceHandOver& handOver;
+        ~Finish() {
+            handOver.receiving = false;
+            handOver.semaphore->release();
+        }
+    } finish{handOver};
+    const auto arguments = ReadHandOverArguments(handOver.area->bytes());
+    launcher.platform.windows.bringToFront();
+    launcher.platform.messages.processPendingMessages();
+    ApplyHandedOverSwitches(launcher, arguments);
+}
+
+// Makes this process the one that takes hand-overs: its own message window and semaphore, its
+// window handle in the area, and the semaphore's count at 1.
+void TakeHandOvers(Launcher& launcher, std::unique_ptr<platform::SharedMemory> area,
+                   const std::string& semaphoreName) {
+    auto& kernel = launcher.platform.kernel;
+    auto window =
+        kernel.createMessageWindow(kHandOverMessage, [&launcher] { ReceiveHandOver(launcher); });
+    if (!window)
+        return;
+    auto semaphore = kernel.createSemaphore(semaphoreName, 0, 1);
+    if (!semaphore) {
+        // Shown as any unexpected failure is; the launcher starts without taking hand-overs.
+        launcher.platform.dialogs.showMessage(
+            {"Unable to create semaphore", launcher.application.title, platform::MessageButtons::Ok,
+             platform::MessageIcon::Error, 1});
+        return;
+    }
+    WriteHandOverWindow(area->bytes(), window->handle());
+    semaphore->release();
+    launcher.handOver.area = std::move(area);
+    launcher.handOver.semaphore = std::move(semaphore);
+    launcher.handOver.window = std::move(window);
+}
+
+// A second start: hands the arguments to the running launcher and waits until it has applied
+// them. False when the running launcher did not take them in time.
+bool HandOverArguments(Launcher& launcher, platform::SharedMemory& area,
+                       const std::string& semaphoreName) {
+    auto& kernel = launcher.platform.kernel;
+    auto semaphore = kernel.openSemaphore(semaphoreName);
+    if (!semaphore || !semaphore->wait(kHandOverWaitMs))
+        return false;
+    WriteHandOverArguments(area.bytes(), launcher.platform.arguments);
+    // A handle that names no launcher window (a stale one, or garbage) is never posted to, and
+    // nobody would answer: this start carries on at once instead of waiting in vain.
+    if (!kernel.postMessage(ReadHandOverWindow(area.bytes()), kHandOverMessage))
+        return false;
+    if (!semaphore->wait(kHandOverWaitMs))
+        return false;
+    semaphore->release();
+    return true;
+}
+
+} // namespace
+
+bool SingleInstanceCheck(Launcher& launcher) {
+    auto& platform = launcher.platform;
+    // The running launcher ignores "-UNINSTALL": a start that is to undo the service patching
+    // does it itself rather than end as if it had.
+    const auto& arguments = platform.arguments;
+    if (std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
+            return UpperAscii(argument) == "-UNINSTALL";
+        }))
+        return true;
+    const auto& name = platform.executableName;
+    bool existed = false;
+    auto area = platform.kernel.createSharedMemory(name, kHandOverAreaSize, existed);
+    if (!area)
+        return true;
+    if (existed && HandOverArguments(launcher, *area, name + "Sem"))
+        return false;
+    TakeHandOvers(launcher, std::move(area), name + "Sem");
+    return true;
+}
+
+} // namespace quarl::app

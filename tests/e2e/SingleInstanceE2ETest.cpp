@@ -1,0 +1,159 @@
+// End to end: two real launcher processes and the instance hand-over between them.
+#include "LauncherProcess.h"
+#include "win32ui/resource.h"
+
+#include <gtest/gtest.h>
+
+namespace quarl::tests {
+namespace {
+
+const std::wstring kLauncherKey = L"Software\\Quarl\\Launcher";
+const std::wstring kGameKey = L"Software\\Red Storm Entertainment\\Rogue Spear";
+
+// The hand-over objects are named after the launcher's file name.
+constexpr const wchar_t* kArea = L"Launcher.exe";
+constexpr const wchar_t* kSemaphore = L"Launcher.exeSem";
+
+class SingleInstanceE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
+        DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
+        SetString(HKEY_LOCAL_MACHINE, kGameKey, L"InstallationPath", game_.path());
+    }
+    void TearDown() override {
+        DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
+        DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
+    }
+    GameFolder game_{{L"RogueSpear.exe"}};
+};
+
+// Another process's hand-over objects, held by the test: the area and its semaphore.
+struct HeldObjects {
+    HeldObjects(LONG count, DWORD window) {
+        area = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 3018, kArea);
+        view = static_cast<DWORD*>(MapViewOfFile(area, FILE_MAP_ALL_ACCESS, 0, 0, 3018));
+        semaphore = CreateSemaphoreW(nullptr, count, 1, kSemaphore);
+        if (view)
+            view[0] = window;
+    }
+    HeldObjects(const HeldObjects&) = delete;
+    HeldObjects& operator=(const HeldObjects&) = delete;
+    ~HeldObjects() {
+        UnmapViewOfFile(view);
+        CloseHandle(area);
+        CloseHandle(semaphore);
+    }
+    bool valid() const { return area && view && semaphore; }
+    HANDLE area;
+    DWORD* view;
+    HANDLE semaphore;
+};
+
+TEST_F(SingleInstanceE2E, ASecondStartBringsTheRunningLauncherToTheFrontWithItsAddressAndEnds) {
+    LauncherProcess first;
+    const HWND window = first.waitForWindow(L"Quarl Launcher");
+    ASSERT_NE(window, nullptr);
+    first.settle(window);
+    ShowWindow(window, SW_MINIMIZE);
+    first.settle(window);
+    ASSERT_TRUE(IsIconic(window));
+    ASSERT_NE(GetForegroundWindow(), window);
+
+    const auto started = GetTickCount();
+    LauncherProcess second(L"-CLIENT 127.0.0.1 2400");
+    EXPECT_EQ(second.waitForExit(), 0u);
+    EXPECT_LT(GetTickCount() - started, 5000u) << "handed over without waiting out a time-out";
+
+    first.settle(window);
+    const auto item = [&](int id) { return GetDlgItem(window, id); };
+    EXPECT_TRUE(Checked(item(IDC_CHK_USENETWORK)));
+    EXPECT_TRUE(Checked(item(IDC_RB_JOIN)));
+    EXPECT_TRUE(IsWindowEnabled(item(IDC_CB_IPADDRESS)));
+    EXPECT_EQ(Text(item(IDC_CB_IPADDRESS)), L"127.0.0.1");
+    EXPECT_EQ(Text(item(IDC_EDT_PORT)), L"2400");
+    EXPECT_FALSE(IsIconic(window)) << "restored";
+    EXPECT_EQ(GetForegroundWindow(), window);
+    EXPECT_EQ(first.close(window), 0u);
+}
+
+TEST_F(SingleInstanceE2E, ElevenArgumentsHandOverTheFirstTen) {
+    LauncherProcess first;
+    const HWND window = first.waitForWindow(L"Quarl Launcher");
+    ASSERT_NE(window, nullptr);
+    first.settle(window);
+
+    LauncherProcess second(L"-CLIENT 127.0.0.2 2401 a b c d e -HOST 2500 -NONET");
+    EXPECT_EQ(second.waitForExit(), 0u);
+    first.settle(window);
+    EXPECT_TRUE(Checked(GetDlgItem(window, IDC_CHK_USENETWORK))) << "-NONET stayed behind";
+    EXPECT_TRUE(Checked(GetDlgItem(window, IDC_RB_HOST)));
+    EXPECT_EQ(Text(GetDlgItem(window, IDC_EDT_PORT)), L"2500") << "the tenth came along";
+    EXPECT_EQ(first.close(window), 0u);
+}
+
+TEST_F(SingleInstanceE2E, ALauncherThatNeverAnswersLetsTheNextStartRunOnItsOwnAfterTheWait) {
+    // The test plays a running launcher that holds the semaphore and never gives it back.
+    HeldObjects held(0, 0);
+    ASSERT_TRUE(held.valid());
+    const auto started = GetTickCount();
+    LauncherProcess launcher(L"-CLIENT 127.0.0.3");
+    const HWND window = launcher.waitForWindow(L"Quarl Launcher", 30000);
+    ASSERT_NE(window, nullptr);
+    EXPECT_GE(GetTickCount() - started, 9500u) << "it waited for the silent launcher";
+    launcher.settle(window);
+    EXPECT_EQ(Text(GetDlgItem(window, IDC_CB_IPADDRESS)), L"127.0.0.3");
+
+    // It took over: its message window in the area and the semaphore's count at 1.
+    wchar_t className[64] = {};
+    GetClassNameW(reinterpret_cast<HWND>(static_cast<UINT_PTR>(held.view[0])), className, 64);
+    EXPECT_STREQ(className, L"QuarlLauncherHandOver");
+    EXPECT_EQ(WaitForSingleObject(held.semaphore, 0), WAIT_OBJECT_0);
+    ReleaseSemaphore(held.semaphore, 1, nullptr);
+    EXPECT_EQ(launcher.close(window), 0u);
+}
+
+TEST_F(SingleInstanceE2E, AStaleWindowHandleInTheAreaIsNotWaitedFor) {
+    // An area left with the handle of a window that is not a launcher's.
+    const HWND other = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
+    HeldObjects held(1, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(other)));
+    ASSERT_TRUE(held.valid());
+    const auto started = GetTickCount();
+    LauncherProcess launcher(L"-HOST 2600");
+    const HWND window = launcher.waitForWindow(L"Quarl Launcher");
+    ASSERT_NE(window, nullptr);
+    EXPECT_LT(GetTickCount() - started, 5000u);
+    launcher.settle(window);
+    EXPECT_TRUE(Checked(GetDlgItem(window, IDC_RB_HOST)));
+    MSG message;
+    EXPECT_FALSE(PeekMessageW(&message, other, 0, 0, PM_REMOVE)) << "nothing was posted to it";
+    EXPECT_EQ(launcher.close(window), 0u);
+    DestroyWindow(other);
+}
+
+TEST_F(SingleInstanceE2E, UninstallRestoresTheGameAndEndsWithoutAWindowOrStateSave) {
+    GameFolder patched({L"RogueSpear.exe", L"RSpear.exe"});
+    SetString(HKEY_LOCAL_MACHINE, kGameKey, L"InstallationPath", patched.path());
+    SetString(HKEY_CURRENT_USER, kLauncherKey, L"Patched", L"True");
+    SetString(HKEY_CURRENT_USER, kLauncherKey, L"EXEName", L"RSpear.exe");
+    const auto backup = patched.path() + L"\\RSpear.exe";
+    HANDLE file = CreateFileW(backup.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "real game", 9, &written, nullptr);
+    CloseHandle(file);
+
+    LauncherProcess launcher(L"-UNINSTALL");
+    EXPECT_EQ(launcher.waitForExit(), 0u);
+    EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLauncherKey, L"Patched"), L"False");
+    EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLauncherKey, L"EXEName"), L"RogueSpear.exe");
+    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, kLauncherKey, L"GameType", 99), 99u) << "no state save";
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ASSERT_TRUE(GetFileAttributesExW((patched.path() + L"\\RogueSpear.exe").c_str(),
+                                     GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.nFileSizeLow, 9u);
+}
+
+} // namespace
+} // namespace quarl::tests
