@@ -64,7 +64,7 @@ for set in "$@"; do
         need xvfb cmd:Xvfb
         need xdotool cmd:xdotool
         need x11-apps cmd:xwd
-        need imagemagick cmd:convert
+        need imagemagick file:/usr/bin/convert
         ;;
     bench)
         need iptables file:/usr/sbin/iptables
