@@ -17,6 +17,14 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j 2
 
 echo "== Windows tests under Wine"
+# Wine's ICMP echo needs a raw socket (root) or a ping socket the user's group may open.
+if [ "$(id -u)" -ne 0 ]; then
+    read -r low high </proc/sys/net/ipv4/ping_group_range || true
+    if ! { [ "${low:-1}" -le "$(id -g)" ] && [ "$(id -g)" -le "${high:-0}" ]; }; then
+        echo "test: the echo tests will fail: not root, and group $(id -g) may not send pings" >&2
+        echo "      (sudo sysctl net.ipv4.ping_group_range=\"0 2147483647\")" >&2
+    fi
+fi
 source scripts/wine-env.sh
 export QUARL_TEST_PREFIX="$PWD/build/wine-test"
 quarl_make_prefix "$QUARL_TEST_PREFIX" null
