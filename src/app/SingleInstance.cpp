@@ -84,17 +84,20 @@ bool HandOverArguments(Launcher& launcher, platform::SharedMemory& area,
 
 bool SingleInstanceCheck(Launcher& launcher) {
     auto& platform = launcher.platform;
-    // The running launcher ignores "-UNINSTALL": a start that is to undo the service patching
-    // does it itself rather than end as if it had.
-    const auto& arguments = platform.arguments;
-    if (std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
-            return UpperAscii(argument) == "-UNINSTALL";
-        }))
-        return true;
     const auto& name = platform.executableName;
     bool existed = false;
     auto area = platform.kernel.createSharedMemory(name, kHandOverAreaSize, existed);
     if (!area)
+        return true;
+    // The running launcher ignores "-UNINSTALL": a start that is to undo the service patching
+    // does it itself rather than end as if it had. Should its window open after all (a failed
+    // copy), it takes hand-overs like any first start when no other launcher runs.
+    const auto& arguments = platform.arguments;
+    const bool uninstall =
+        std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
+            return UpperAscii(argument) == "-UNINSTALL";
+        });
+    if (existed && uninstall)
         return true;
     if (existed && HandOverArguments(launcher, *area, name + "Sem"))
         return false;

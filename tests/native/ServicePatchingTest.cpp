@@ -127,6 +127,9 @@ TEST_F(Uninstall, AFailedCopyNamesTheFileAndAbandonsTheRest) {
     EXPECT_EQ(launcherString("Patched"), "True");
     EXPECT_EQ(launcherString("EXEName"), "RSpear.exe");
     EXPECT_EQ(read(kRogueSpearEntry, "Cmdline"), "Launcher.exe --rs");
+    // Its window opens after all, as the one launcher that takes later starts' hand-overs.
+    EXPECT_TRUE(fake.kernel.sharedMemoryExists("Launcher.exe"));
+    EXPECT_EQ(fake.kernel.semaphoreCount("Launcher.exeSem"), 1);
 }
 
 TEST_F(Uninstall, WithoutAGameInstallationNoFilesAreCopiedAboutTheDriveRoot) {
