@@ -257,9 +257,18 @@ const std::string* FormView::hintAt(HWND target, POINT screen) const {
         return nullptr;
     }
     if (target == hwnd_) {
-        POINT point = screen;
-        ScreenToClient(hwnd_, &point);
-        target = ChildWindowFromPointEx(hwnd_, point, CWP_SKIPINVISIBLE);
+        // Over a disabled control the mouse reaches the window itself. The control is found by
+        // its place among the bound ones: a plain child-from-point search would stop at the
+        // group box around it, which comes first in the window order.
+        target = nullptr;
+        for (const auto& binding : bindings_) {
+            RECT rect;
+            if (IsWindowVisible(binding.hwnd) && GetWindowRect(binding.hwnd, &rect) &&
+                PtInRect(&rect, screen)) {
+                target = binding.hwnd;
+                break;
+            }
+        }
     }
     // A combo box's edit field belongs to the combo box.
     for (HWND window = target; window && window != hwnd_; window = GetParent(window))
@@ -293,8 +302,7 @@ void FormView::reconcile() {
     for (auto& binding : bindings_)
         reconcileControl(binding);
     for (auto& binding : commands_) {
-        // A command whose reaction is not there is shown disabled.
-        const int enabled = binding.command->enabled && binding.command->onClick ? 1 : 0;
+        const int enabled = binding.command->available() ? 1 : 0;
         if (binding.enabled == enabled)
             continue;
         binding.enabled = enabled;

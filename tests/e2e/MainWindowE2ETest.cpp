@@ -73,6 +73,16 @@ TEST_F(MainWindowE2E, SeededStateShowsInTheWindowAndTheStateSaveWritesItBack) {
     PostMessageW(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(8, 8));
     launcher.settle(window);
     EXPECT_EQ(Text(item(IDC_STATUSBAR)), L" Launch Game");
+    // A disabled control inside a group box ("+" while Host is chosen) shows its hint too: the
+    // mouse then reaches the main window itself.
+    ASSERT_FALSE(IsWindowEnabled(item(IDC_BTN_ADDADDRESS)));
+    RECT plus;
+    GetWindowRect(item(IDC_BTN_ADDADDRESS), &plus);
+    POINT centre{(plus.left + plus.right) / 2, (plus.top + plus.bottom) / 2};
+    ScreenToClient(window, &centre);
+    PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
+    launcher.settle(window);
+    EXPECT_EQ(Text(item(IDC_STATUSBAR)), L" Add to Address Book");
 
     // The player picks Rogue Spear and Join and edits the port, then closes the window.
     SendMessageW(item(IDC_RB_RS), BM_CLICK, 0, 0);
