@@ -34,7 +34,7 @@ void Launcher::writeGameString(std::string_view value, std::string_view text) {
 
 void Launcher::WizardCheck() {
     if (store.ReadRegFlag(RootKey::CurrentUser, kLauncherKey, config::launcher::Wizard) &&
-        frmMain.mnuWizard.enabled)
+        frmMain.mnuWizard.available())
         frmWiz.show();
 }
 

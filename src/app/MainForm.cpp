@@ -105,8 +105,8 @@ void MainForm::wireHandlers() {
     rbHost.onClick = [this] { rbHostClick(); };
     chkUseMod.onClick = [this] { mods::UseModClick(launcher_); };
     ListBox1.onClick = [this] { mods::SaveModSelection(launcher_); };
-    ListBox1.onDoubleClick = [this] { ListBox1DblClick(); };
-    mnuModInfo.onClick = [this] { ListBox1DblClick(); };
+    // The mod information window is not there yet: a double-click does nothing and the menu
+    // item shows disabled, rather than disabling the main window behind an empty one.
     PingTimer.onTimer = [this] { net::PingTimerTimer(launcher_); };
     imgPing.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
     Pingtime.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
@@ -255,9 +255,17 @@ void MainForm::paint() {
         launcherMutex_ = launcher_.platform.kernel.createMutex("QUARLLAUNCHER");
     if (!launcher_.state.StartupInProgress || firstPaintRunning_)
         return;
+    // Should the one-time work fail (its error shows at the dispatch boundary), start-up is
+    // still over: later paints do not retry it and the game buttons restore the last mod.
+    struct Finish {
+        MainForm& form;
+        ~Finish() {
+            form.launcher_.state.StartupInProgress = false;
+            form.firstPaintRunning_ = false;
+        }
+    } finish{*this};
     firstPaintRunning_ = true;
     FirstPaint();
-    firstPaintRunning_ = false;
 }
 
 // The one-time work that needs a visible window.
@@ -344,11 +352,6 @@ void MainForm::rbJoinClick() {
 void MainForm::rbHostClick() {
     txtIPAddress.enabled = btnAddAddress.enabled = false;
     net::StopPingMonitor(launcher_);
-}
-
-void MainForm::ListBox1DblClick() {
-    enabled = false;
-    launcher_.frmModInfo.show();
 }
 
 void MainForm::StateSave() {

@@ -96,7 +96,6 @@ public:
     void chkUseNetworkClick();
     void rbJoinClick();
     void rbHostClick();
-    void ListBox1DblClick();
     void StateSave();
 
 protected:

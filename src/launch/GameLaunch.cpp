@@ -64,7 +64,7 @@ void LaunchGame(app::Launcher& launcher) {
     // Urban Ops' mods go into "ModsSettings.txt", written whole before anything else of the
     // mods is touched: a failure to write it ends the launch here and the game is not started.
     if (urbanOps)
-        files.replaceTextFile(mods::ModsSettingsPath(launcher), mods::ModsSettingsText(modLines));
+        mods::WriteModsSettings(launcher, modLines);
 
     const auto ini = launchModFolder + "\\launcher.ini";
     const bool copyKitKeys = urbanOps && !launchModFolder.empty() && files.fileExists(ini);
@@ -88,7 +88,8 @@ void LaunchGame(app::Launcher& launcher) {
         main.chkDeleteKit.setChecked(false);
 
     const auto modsSettings = mods::ModsSettingsPath(launcher);
-    if (urbanOps && !main.chkUseMod.checked() && files.fileExists(modsSettings))
+    if (urbanOps && !main.chkUseMod.checked() && !modsSettings.empty() &&
+        files.fileExists(modsSettings))
         files.deleteFile(modsSettings);
 
     const auto executable = launcher.launcherString(main.rbRS.selected() ? keys::EXEName

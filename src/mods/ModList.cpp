@@ -29,7 +29,13 @@ std::string ModNameOfLine(std::string_view line) {
 }
 
 std::string ModsSettingsPath(const app::Launcher& launcher) {
-    return launcher.gameFolder() + "\\ModsSettings.txt";
+    const auto folder = launcher.gameFolder();
+    return folder.empty() ? std::string() : folder + "\\ModsSettings.txt";
+}
+
+void WriteModsSettings(app::Launcher& launcher, const std::vector<std::string>& mods) {
+    if (const auto path = ModsSettingsPath(launcher); !path.empty())
+        launcher.platform.files.replaceTextFile(path, ModsSettingsText(mods));
 }
 
 std::vector<std::string> SelectedMods(const app::Launcher& launcher) {
@@ -72,8 +78,7 @@ void SaveModSelection(app::Launcher& launcher) {
         for (const auto& mod : SelectedMods(launcher))
             launcher.writeLauncherString(keys::LastMod, mod);
     } else if (main.rbUO.selected()) {
-        launcher.platform.files.replaceTextFile(ModsSettingsPath(launcher),
-                                                ModsSettingsText(SelectedMods(launcher)));
+        WriteModsSettings(launcher, SelectedMods(launcher));
     }
 }
 
@@ -90,7 +95,7 @@ void RestoreLastMod(app::Launcher& launcher) {
                 list.setItemIndex(static_cast<int>(i));
     } else if (main.rbUO.selected()) {
         const auto path = ModsSettingsPath(launcher);
-        if (!launcher.platform.files.fileExists(path))
+        if (path.empty() || !launcher.platform.files.fileExists(path))
             return;
         const auto text = launcher.platform.files.readTextFile(path);
         std::size_t start = 0;
@@ -118,7 +123,7 @@ void UseModClick(app::Launcher& launcher) {
     main.ListBox1.enabled = checked;
     main.mnuModInfo.enabled = checked;
     if (!checked && main.rbUO.selected())
-        launcher.platform.files.replaceTextFile(ModsSettingsPath(launcher), ModsSettingsText({}));
+        WriteModsSettings(launcher, {});
 }
 
 } // namespace quarl::mods

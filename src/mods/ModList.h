@@ -31,6 +31,10 @@ void UseModClick(app::Launcher& launcher);
 
 // The selected entries of the mod list, in list order.
 std::vector<std::string> SelectedMods(const app::Launcher& launcher);
+// "ModsSettings.txt" in the game folder. Empty without a game folder: the name alone would
+// address the drive's root, and there is no file to read or write.
 std::string ModsSettingsPath(const app::Launcher& launcher);
+// Replaces "ModsSettings.txt" with the given mods; nothing without a game folder.
+void WriteModsSettings(app::Launcher& launcher, const std::vector<std::string>& mods);
 
 } // namespace quarl::mods

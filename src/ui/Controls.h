@@ -38,9 +38,11 @@ public:
     using Control::Control;
     std::string caption;
     Handler onClick;
+    // Enabled and with a reaction: a command whose reaction is not there shows disabled.
+    bool available() const { return enabled && onClick != nullptr; }
     // A click as the user makes it: nothing happens on a disabled or hidden control.
     void click() {
-        if (enabled && visible && onClick)
+        if (available() && visible)
             onClick();
     }
 };

@@ -58,12 +58,17 @@ TEST_F(MainWindow, UseModEnablesTheListAndModInfo) {
     EXPECT_FALSE(main.mnuModInfo.enabled);
 }
 
-TEST_F(MainWindow, ModListDoubleClickDisablesTheMainWindowAndShowsModInformation) {
+TEST_F(MainWindow, WithoutTheModInformationWindowNothingLocksTheMainWindow) {
     installGame(true, false, false);
+    setLauncher("UseMod", "TRUE");
     auto& main = start();
-    main.ListBox1.onDoubleClick();
-    EXPECT_FALSE(main.enabled);
-    EXPECT_TRUE(launcher->frmModInfo.visible());
+    EXPECT_TRUE(main.mnuModInfo.enabled) << "Use Mod enables the item";
+    EXPECT_FALSE(main.mnuModInfo.available()) << "but it shows disabled";
+    main.mnuModInfo.click();
+    if (main.ListBox1.onDoubleClick)
+        main.ListBox1.onDoubleClick();
+    EXPECT_TRUE(main.enabled);
+    EXPECT_FALSE(launcher->frmModInfo.visible());
 }
 
 TEST_F(MainWindow, HintsGoToTheStatusBarAfterASpace) {

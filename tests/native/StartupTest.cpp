@@ -7,7 +7,18 @@ using platform::MessageButtons;
 using platform::MessageIcon;
 using platform::MessageResult;
 
-class Startup : public LauncherFixture {};
+class Startup : public LauncherFixture {
+protected:
+    // Start-up with a wizard command that opens the wizard window, as the wizard will have.
+    app::MainForm& startWithWizard(std::vector<std::string> arguments = {}) {
+        EXPECT_TRUE(create(std::move(arguments)));
+        auto& main = launcher->frmMain;
+        main.mnuWizard.onClick = [this] { launcher->frmWiz.show(); };
+        main.show();
+        main.paint();
+        return main;
+    }
+};
 
 struct GameButtons {
     bool rsEnabled, uoEnabled, coEnabled;
@@ -77,6 +88,7 @@ TEST_F(Startup, OnlyCovertOpsCanStillLaunch) {
 TEST_F(Startup, NoGameDisablesTheLaunchFeatures) {
     setLauncher("UseNetwork", "TRUE");
     setLauncher("UseMod", "TRUE");
+    setLauncherDword("GameType", 2); // Urban Ops, whose Use Mod reaction rewrites ModsSettings.txt
     auto& main = start();
     EXPECT_TRUE(launcher->state.gameKeyPath.empty());
     for (const auto* item :
@@ -94,6 +106,8 @@ TEST_F(Startup, NoGameDisablesTheLaunchFeatures) {
     // Nothing is written into the root of HKEY_LOCAL_MACHINE.
     EXPECT_FALSE(fake.registry.readValue(RootKey::LocalMachine, "", "ModsPath"));
     EXPECT_EQ(launcher->state.modsFolder, "");
+    // Nor a ModsSettings.txt into the root of the drive.
+    EXPECT_FALSE(fake.files.fileExists("\\ModsSettings.txt"));
     EXPECT_EQ(fake.dialogs.shown().size(), 1u);
 }
 
@@ -198,7 +212,7 @@ TEST_F(Startup, DisabledPingNeverEnablesTheTimer) {
 TEST_F(Startup, InstallAsFirstArgumentInAnyCaseAsksForTheWizard) {
     installGame(true, false, false);
     fake.dialogs.answerNext(MessageResult::Yes);
-    start({"-install"});
+    startWithWizard({"-install"});
     ASSERT_EQ(fake.dialogs.shown().size(), 1u);
     const auto& box = fake.dialogs.shown().front();
     EXPECT_EQ(box.text, "Would you like to use the Wizard Interface?");
@@ -214,7 +228,7 @@ TEST_F(Startup, InstallAsFirstArgumentInAnyCaseAsksForTheWizard) {
 
 TEST_F(Startup, InstallAnsweredNoWritesNothingAndAsSecondArgumentAsksNothing) {
     installGame(true, false, false);
-    start({"-INSTALL"}); // the default button is No
+    startWithWizard({"-INSTALL"}); // the default button is No
     EXPECT_FALSE(launcherValue("Wizard"));
     EXPECT_FALSE(launcher->frmWiz.visible());
 
@@ -226,16 +240,19 @@ TEST_F(Startup, InstallAnsweredNoWritesNothingAndAsSecondArgumentAsksNothing) {
 TEST_F(Startup, WizardFlagOpensTheWizardOnlyWithoutArguments) {
     installGame(true, false, false);
     setLauncherDword("Wizard", 1);
-    start({"-RS"});
+    startWithWizard({"-RS"});
     EXPECT_FALSE(launcher->frmWiz.visible());
-    start();
+    startWithWizard();
     EXPECT_TRUE(launcher->frmWiz.visible());
+    // Without a wizard to open, the flag shows no empty window.
+    start();
+    EXPECT_FALSE(launcher->frmWiz.visible());
 }
 
 TEST_F(Startup, FirstPaintRunsOnceAndHoldsTheLauncherMutex) {
     installGame(true, false, false);
     setLauncherDword("Wizard", 1);
-    auto& main = start();
+    auto& main = startWithWizard();
     EXPECT_EQ(fake.kernel.openHandles("QUARLLAUNCHER"), 1);
     EXPECT_FALSE(launcher->state.StartupInProgress);
     launcher->frmWiz.hide();
@@ -259,6 +276,17 @@ TEST_F(Startup, APaintDuringTheFirstPaintsMessagePumpDoesNotRepeatIt) {
     launcher->frmMain.paint();
     EXPECT_EQ(nested, 1);
     EXPECT_FALSE(launcher->state.StartupInProgress);
+}
+
+TEST_F(Startup, AFirstPaintThatFailsStillEndsStartUp) {
+    installGame(true, false, false);
+    setLauncher("Wizard", "yes"); // a flag stored with the wrong type
+    ASSERT_TRUE(create());
+    auto& main = launcher->frmMain;
+    main.show();
+    EXPECT_THROW(main.paint(), platform::RegistryError);
+    EXPECT_FALSE(launcher->state.StartupInProgress) << "the game buttons restore the last mod";
+    EXPECT_NO_THROW(main.paint()) << "the one-time work is not tried again";
 }
 
 TEST_F(Startup, CompanionProgramsAreDetectedByTheirFiles) {
