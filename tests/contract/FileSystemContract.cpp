@@ -19,6 +19,13 @@ protected:
     }
     platform::FileSystem& files() { return backend_->files(); }
     std::string at(const std::string& name) const { return root_ + "\\" + name; }
+    // No temporary file of a replace or copy is left in the sandbox.
+    void expectNoTemporaryFiles() {
+        std::vector<FolderEntry> entries;
+        ASSERT_TRUE(files().listFolder(root_, entries));
+        for (const auto& entry : entries)
+            EXPECT_EQ(entry.name.find(".tmp"), std::string::npos) << entry.name;
+    }
 
     std::unique_ptr<FileSystemBackend> backend_;
     std::string root_;
@@ -81,11 +88,7 @@ TEST_F(FileSystemContract, ReplacingWritesTheWholeFileOrLeavesTheOldOne) {
     files().replaceTextFile(path, "after\r\n");
     EXPECT_EQ(files().readTextFile(path), "after\r\n");
     EXPECT_THROW(files().readTextFile(at("missing.txt")), FileError);
-    // No temporary file is left beside the target.
-    std::vector<FolderEntry> entries;
-    ASSERT_TRUE(files().listFolder(root_, entries));
-    for (const auto& entry : entries)
-        EXPECT_EQ(entry.name.find(".tmp"), std::string::npos) << entry.name;
+    expectNoTemporaryFiles();
 }
 
 TEST_F(FileSystemContract, CopyingReplacesTheDestinationWithEveryByteOfTheSource) {
@@ -123,10 +126,7 @@ TEST_F(FileSystemContract, AFailedCopyNamesTheFileAndLeavesTheDestinationAsItWas
     EXPECT_EQ(files().readTextFile(at("RogueSpear.exe")), "game");
     EXPECT_EQ(failure(at("redirect.exe"), at("no folder\\x.exe")),
               "Cannot create file " + at("no folder\\x.exe"));
-    std::vector<FolderEntry> entries;
-    ASSERT_TRUE(files().listFolder(root_, entries));
-    for (const auto& entry : entries)
-        EXPECT_EQ(entry.name.find(".tmp"), std::string::npos) << entry.name;
+    expectNoTemporaryFiles();
 }
 
 TEST_F(FileSystemContract, ArchiveOnlyClearsReadOnly) {

@@ -1,48 +1,38 @@
 // End to end: a launch from the real main window starts the stand-in game with the right
 // command line and folder, swaps the mouse buttons through the pointer window, and "&Resume"
 // brings the main window back.
-#include "LauncherProcess.h"
+#include "E2ETest.h"
 #include "win32ui/resource.h"
 
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <thread>
+#include <algorithm>
 
 namespace quarl::tests {
 namespace {
 
-const std::wstring kLauncherKey = L"Software\\Quarl\\Launcher";
-const std::wstring kGameKey = L"Software\\Red Storm Entertainment\\Rogue Spear";
 const std::wstring kMouseKey = L"Control Panel\\Microsoft Input Devices\\Mouse";
 
+// The file's content once it has at least the given number of lines (or after 10 s).
 std::string WaitForFile(const std::wstring& path, std::size_t lines) {
     std::string content;
-    for (int i = 0; i < 100; ++i) {
-        if (ReadWholeFile(path, content)) {
-            std::size_t count = 0;
-            for (char c : content)
-                count += c == '\n';
-            if (count >= lines)
-                return content;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
+    WaitFor(
+        [&] {
+            return ReadWholeFile(path, content) &&
+                   static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) >=
+                       lines;
+        },
+        std::chrono::seconds(10));
     return content;
 }
 
-class LaunchE2E : public ::testing::Test {
+class LaunchE2E : public E2ETest {
 protected:
     void SetUp() override {
-        DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
-        DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
-        DeleteTree(HKEY_CURRENT_USER, kMouseKey);
+        E2ETest::SetUp();
         // The stand-in game only records its start; it shows no window.
         SetEnvironmentVariableW(L"QUARL_STANDIN_NOWINDOW", L"1");
     }
-    void TearDown() override {
-        DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
-        DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
+    void clean() override {
+        E2ETest::clean();
         DeleteTree(HKEY_CURRENT_USER, kMouseKey);
     }
 };
@@ -52,7 +42,7 @@ TEST_F(LaunchE2E, JoinWithAModStartsTheGameAndResumeBringsTheLauncherBack) {
     game.copyIn(WindowsPath(QUARL_STANDIN_EXE), L"RogueSpear.exe");
     game.addFolder(L"mods\\Tactical Realism");
     game.addFolder(L"mods\\SWAT");
-    SetString(HKEY_LOCAL_MACHINE, kGameKey, L"InstallationPath", game.path());
+    install(game);
     SetString(HKEY_LOCAL_MACHINE, kGameKey, L"ModsPath", L"\\mods");
     SetDword(HKEY_CURRENT_USER, kLauncherKey, L"GameType", 1);
     SetString(HKEY_CURRENT_USER, kLauncherKey, L"UseNetwork", L"TRUE");
@@ -67,9 +57,13 @@ TEST_F(LaunchE2E, JoinWithAModStartsTheGameAndResumeBringsTheLauncherBack) {
 
     const std::wstring pointerLog = game.path() + L"\\pointer-log.txt";
     Process pointer(L"\"" + WindowsPath(QUARL_POINTER_STUB_EXE) + L"\" \"" + pointerLog + L"\"");
-    for (int i = 0; i < 100 && !FindWindowW(L"POINTEXE", L"Pointer.exe Invisible Window"); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    const HWND pointerWindow = FindWindowW(L"POINTEXE", L"Pointer.exe Invisible Window");
+    HWND pointerWindow = nullptr;
+    WaitFor(
+        [&] {
+            pointerWindow = FindWindowW(L"POINTEXE", L"Pointer.exe Invisible Window");
+            return pointerWindow != nullptr;
+        },
+        std::chrono::seconds(5));
     ASSERT_NE(pointerWindow, nullptr);
 
     LauncherProcess launcher;
@@ -101,10 +95,7 @@ TEST_F(LaunchE2E, JoinWithAModStartsTheGameAndResumeBringsTheLauncherBack) {
     EXPECT_NE(log.find("RogueSpear.exe\" -mods \"Tactical Realism\" -client 127.0.0.1 2346\t"),
               std::string::npos)
         << log;
-    std::string folder;
-    for (wchar_t c : game.path())
-        folder += static_cast<char>(c);
-    EXPECT_NE(log.find("\tcwd=" + folder + "\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("\tcwd=" + Narrow(game.path()) + "\r\n"), std::string::npos) << log;
 
     EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, kGameKey, L"MultiplayerManualHostAddress"),
               L"127.0.0.1");
@@ -135,7 +126,7 @@ TEST_F(LaunchE2E, AModsSettingsFileThatCannotBeWrittenStopsTheLaunchWithAnErrorB
     GameFolder game({L"RogueSpear.exe", L"CovertOperations.exe", L"ModsSettings.txt"});
     game.copyIn(WindowsPath(QUARL_STANDIN_EXE), L"UrbanOperations.exe");
     SetFileAttributesW((game.path() + L"\\ModsSettings.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    SetString(HKEY_LOCAL_MACHINE, kGameKey, L"InstallationPath", game.path());
+    install(game);
     SetDword(HKEY_CURRENT_USER, kLauncherKey, L"GameType", 2);
 
     LauncherProcess launcher;

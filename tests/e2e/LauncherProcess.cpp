@@ -1,8 +1,5 @@
 #include "LauncherProcess.h"
 
-#include "support/RemoveTree.h"
-
-#include <chrono>
 #include <thread>
 
 namespace quarl::tests {
@@ -14,8 +11,18 @@ std::wstring WindowsPath(const char* posix) {
     return path;
 }
 
-std::wstring LauncherPath() {
-    return WindowsPath(QUARL_LAUNCHER_EXE);
+std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return condition();
 }
 
 bool ReadWholeFile(const std::wstring& path, std::string& content) {
@@ -56,11 +63,6 @@ DWORD Process::waitForExit(DWORD timeoutMs) {
     return code;
 }
 
-void DeleteTree(HKEY root, const std::wstring& path) {
-    RegDeleteTreeW(root, path.c_str());
-    RegDeleteKeyW(root, path.c_str());
-}
-
 void SetString(HKEY root, const std::wstring& path, const std::wstring& name,
                const std::wstring& value) {
     RegSetKeyValueW(root, path.c_str(), name.c_str(), REG_SZ, value.c_str(),
@@ -89,18 +91,12 @@ DWORD GetDword(HKEY root, const std::wstring& path, const std::wstring& name, DW
     return value;
 }
 
-GameFolder::GameFolder(const std::vector<std::wstring>& files) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    path_ = std::wstring(temp) + L"quarl-game-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(GetTickCount());
+GameFolder::GameFolder(const std::vector<std::wstring>& files)
+    : path_(NewScratchFolder(L"quarl-game")) {
     CreateDirectoryW(path_.c_str(), nullptr);
     CreateDirectoryW((path_ + L"\\mods").c_str(), nullptr);
-    for (const auto& name : files) {
-        HANDLE file = CreateFileW((path_ + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        CloseHandle(file);
-    }
+    for (const auto& name : files)
+        write(name, "");
 }
 
 void GameFolder::addFolder(const std::wstring& name) {
@@ -111,12 +107,16 @@ void GameFolder::copyIn(const std::wstring& source, const std::wstring& name) {
     CopyFileW(source.c_str(), (path_ + L"\\" + name).c_str(), FALSE);
 }
 
+void GameFolder::write(const std::wstring& name, const std::string& content) {
+    WriteWholeFile(path_ + L"\\" + name, content);
+}
+
 GameFolder::~GameFolder() {
     RemoveTree(path_);
 }
 
 LauncherProcess::LauncherProcess(const std::wstring& arguments)
-    : Process(L"\"" + LauncherPath() + L"\" " + arguments) {}
+    : Process(L"\"" + WindowsPath(QUARL_LAUNCHER_EXE) + L"\" " + arguments) {}
 
 namespace {
 

@@ -2,21 +2,30 @@
 
 // Drives a real Launcher.exe from another process, as a player (or another program) would:
 // through its windows, messages and the registry.
+#include "support/Sandbox.h"
+
 #include <windows.h>
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace quarl::tests {
 
+inline const std::wstring kLauncherKey = L"Software\\Quarl\\Launcher";
+inline const std::wstring kGameKey = L"Software\\Red Storm Entertainment\\Rogue Spear";
+
 // A POSIX path of the build as Wine sees it (the Unix root is drive Z:).
 std::wstring WindowsPath(const char* posix);
-std::wstring LauncherPath();
-// The whole content of a file, or nullopt-like empty string with found == false.
+// The whole content of a file; false when it cannot be opened.
 bool ReadWholeFile(const std::wstring& path, std::string& content);
+// Text for failure messages: each character's low byte.
+std::string Narrow(const std::wstring& text);
+// Polls until the condition holds; false when it did not within the time.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit);
 
 // Registry helpers for seeding and reading back (the test shares the launcher's prefix).
-void DeleteTree(HKEY root, const std::wstring& path);
 void SetString(HKEY root, const std::wstring& path, const std::wstring& name,
                const std::wstring& value);
 void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value);
@@ -33,6 +42,7 @@ public:
     const std::wstring& path() const { return path_; }
     void addFolder(const std::wstring& name);
     void copyIn(const std::wstring& source, const std::wstring& name);
+    void write(const std::wstring& name, const std::string& content);
 
 private:
     std::wstring path_;

@@ -1,27 +1,18 @@
 // End to end: the real Launcher.exe on a seeded registry and game folder, read back through its
 // window and the registry.
-#include "LauncherProcess.h"
+#include "E2ETest.h"
 #include "win32ui/resource.h"
-
-#include <gtest/gtest.h>
 
 namespace quarl::tests {
 namespace {
 
-const std::wstring kLauncherKey = L"Software\\Quarl\\Launcher";
-const std::wstring kGameKey = L"Software\\Red Storm Entertainment\\Rogue Spear";
 const std::wstring kDemoKey = L"Software\\Red Storm Entertainment\\Rogue Spear Demo";
 
-class MainWindowE2E : public ::testing::Test {
+class MainWindowE2E : public E2ETest {
 protected:
-    void SetUp() override {
-        DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
-        DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
+    void clean() override {
+        E2ETest::clean();
         DeleteTree(HKEY_LOCAL_MACHINE, kDemoKey);
-    }
-    void TearDown() override { SetUp(); }
-    void install(const GameFolder& folder) {
-        SetString(HKEY_LOCAL_MACHINE, kGameKey, L"InstallationPath", folder.path());
     }
 };
 
@@ -71,7 +62,8 @@ TEST_F(MainWindowE2E, SeededStateShowsInTheWindowAndTheStateSaveWritesItBack) {
     const HWND toolbar = item(IDC_TOOLBAR);
     ASSERT_NE(toolbar, nullptr);
     PostMessageW(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(8, 8));
-    launcher.settle(window);
+    // The hint follows the posted move, which a settle's sent messages may overtake.
+    WaitFor([&] { return Text(item(IDC_STATUSBAR)) == L" Launch Game"; }, std::chrono::seconds(2));
     EXPECT_EQ(Text(item(IDC_STATUSBAR)), L" Launch Game");
     // A disabled control inside a group box ("+" while Host is chosen) shows its hint too: the
     // mouse then reaches the main window itself.
@@ -81,7 +73,8 @@ TEST_F(MainWindowE2E, SeededStateShowsInTheWindowAndTheStateSaveWritesItBack) {
     POINT centre{(plus.left + plus.right) / 2, (plus.top + plus.bottom) / 2};
     ScreenToClient(window, &centre);
     PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
-    launcher.settle(window);
+    WaitFor([&] { return Text(item(IDC_STATUSBAR)) == L" Add to Address Book"; },
+            std::chrono::seconds(2));
     EXPECT_EQ(Text(item(IDC_STATUSBAR)), L" Add to Address Book");
 
     // The player picks Rogue Spear and Join and edits the port, then closes the window.

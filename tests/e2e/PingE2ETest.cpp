@@ -1,48 +1,22 @@
 // End to end: the ping monitor of the real Launcher.exe against 127.0.0.1, read back through
 // the main window and the Ping Stats window.
-#include "LauncherProcess.h"
+#include "E2ETest.h"
 #include "win32ui/resource.h"
 
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <functional>
 #include <regex>
-#include <thread>
 
 namespace quarl::tests {
 namespace {
-
-const std::wstring kLauncherKey = L"Software\\Quarl\\Launcher";
-const std::wstring kGameKey = L"Software\\Red Storm Entertainment\\Rogue Spear";
-
-// Waits until the condition holds; false when it did not within the time.
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return condition();
-}
 
 bool Matches(const std::wstring& text, const wchar_t* pattern) {
     return std::regex_match(text, std::wregex(pattern));
 }
 
-class PingE2E : public ::testing::Test {
-protected:
-    void SetUp() override {
-        DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
-        DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
-    }
-    void TearDown() override { SetUp(); }
-};
+using PingE2E = E2ETest;
 
 TEST_F(PingE2E, AJoinTo127_0_0_1ShowsTheImageAndTheTimeAndThePingStatsCountUp) {
     GameFolder game({L"RogueSpear.exe"});
-    SetString(HKEY_LOCAL_MACHINE, kGameKey, L"InstallationPath", game.path());
+    install(game);
     SetString(HKEY_CURRENT_USER, kLauncherKey, L"UseNetwork", L"TRUE");
     SetString(HKEY_CURRENT_USER, kLauncherKey, L"Host", L"FALSE");
     SetString(HKEY_CURRENT_USER, kLauncherKey, L"servermru", L"a");
@@ -75,7 +49,7 @@ TEST_F(PingE2E, AJoinTo127_0_0_1ShowsTheImageAndTheTimeAndThePingStatsCountUp) {
 
     // The first tick comes one interval (5 s) after the start.
     ASSERT_TRUE(WaitFor([&] { return Matches(Text(time), L"[0-9]+ms"); }, std::chrono::seconds(15)))
-        << "ping text: \"" << std::string(Text(time).begin(), Text(time).end()) << '"';
+        << "ping text: \"" << Narrow(Text(time)) << '"';
     EXPECT_TRUE(WaitFor([&] { return label(IDC_LBL_TOTALPINGS) == L"Total Pings: 1"; },
                         std::chrono::seconds(2)));
     EXPECT_TRUE(Matches(label(IDC_LBL_AVERAGEPING), L"Average Ping: [0-9]+ms"));

@@ -1,29 +1,20 @@
 // End to end: two real launcher processes and the instance hand-over between them.
-#include "LauncherProcess.h"
+#include "E2ETest.h"
+#include "app/HandOverArea.h"
 #include "win32ui/resource.h"
-
-#include <gtest/gtest.h>
 
 namespace quarl::tests {
 namespace {
-
-const std::wstring kLauncherKey = L"Software\\Quarl\\Launcher";
-const std::wstring kGameKey = L"Software\\Red Storm Entertainment\\Rogue Spear";
 
 // The hand-over objects are named after the launcher's file name.
 constexpr const wchar_t* kArea = L"Launcher.exe";
 constexpr const wchar_t* kSemaphore = L"Launcher.exeSem";
 
-class SingleInstanceE2E : public ::testing::Test {
+class SingleInstanceE2E : public E2ETest {
 protected:
     void SetUp() override {
-        DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
-        DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
-        SetString(HKEY_LOCAL_MACHINE, kGameKey, L"InstallationPath", game_.path());
-    }
-    void TearDown() override {
-        DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
-        DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
+        E2ETest::SetUp();
+        install(game_);
     }
     GameFolder game_{{L"RogueSpear.exe"}};
 };
@@ -31,8 +22,10 @@ protected:
 // Another process's hand-over objects, held by the test: the area and its semaphore.
 struct HeldObjects {
     HeldObjects(LONG count, DWORD window) {
-        area = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 3018, kArea);
-        view = static_cast<DWORD*>(MapViewOfFile(area, FILE_MAP_ALL_ACCESS, 0, 0, 3018));
+        area = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                  app::kHandOverAreaSize, kArea);
+        view = static_cast<DWORD*>(
+            MapViewOfFile(area, FILE_MAP_ALL_ACCESS, 0, 0, app::kHandOverAreaSize));
         semaphore = CreateSemaphoreW(nullptr, count, 1, kSemaphore);
         if (view)
             view[0] = window;
@@ -133,16 +126,9 @@ TEST_F(SingleInstanceE2E, AStaleWindowHandleInTheAreaIsNotWaitedFor) {
 }
 
 TEST_F(SingleInstanceE2E, UninstallRestoresTheGameAndEndsWithoutAWindowOrStateSave) {
-    GameFolder patched({L"RogueSpear.exe", L"RSpear.exe"});
-    SetString(HKEY_LOCAL_MACHINE, kGameKey, L"InstallationPath", patched.path());
+    game_.write(L"RSpear.exe", "real game");
     SetString(HKEY_CURRENT_USER, kLauncherKey, L"Patched", L"True");
     SetString(HKEY_CURRENT_USER, kLauncherKey, L"EXEName", L"RSpear.exe");
-    const auto backup = patched.path() + L"\\RSpear.exe";
-    HANDLE file = CreateFileW(backup.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, "real game", 9, &written, nullptr);
-    CloseHandle(file);
 
     LauncherProcess launcher(L"-UNINSTALL");
     EXPECT_EQ(launcher.waitForExit(), 0u);
@@ -150,7 +136,7 @@ TEST_F(SingleInstanceE2E, UninstallRestoresTheGameAndEndsWithoutAWindowOrStateSa
     EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLauncherKey, L"EXEName"), L"RogueSpear.exe");
     EXPECT_EQ(GetDword(HKEY_CURRENT_USER, kLauncherKey, L"GameType", 99), 99u) << "no state save";
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    ASSERT_TRUE(GetFileAttributesExW((patched.path() + L"\\RogueSpear.exe").c_str(),
+    ASSERT_TRUE(GetFileAttributesExW((game_.path() + L"\\RogueSpear.exe").c_str(),
                                      GetFileExInfoStandard, &data));
     EXPECT_EQ(data.nFileSizeLow, 9u);
 }

@@ -98,7 +98,7 @@ TEST_F(Launch, UrbanOpsWritesModsSettingsAndTheLastModsKitKeys) {
 
 TEST_F(Launch, UrbanOpsWithoutModsLeavesNoModsSettings) {
     auto& main = prepare(2, "off", nullptr);
-    fake.files.addFile(std::string(kGameFolder) + "\\ModsSettings.txt", "old");
+    fake.files.addFile(GamePath("ModsSettings.txt"), "old");
     main.btnLaunch.click();
     EXPECT_EQ(gameFile("ModsSettings.txt"), nullptr);
     EXPECT_EQ(started().file, "UrbanOperations.exe");
@@ -126,7 +126,7 @@ TEST_F(Launch, NoGameSelectedStartsTheCovertOpsExecutable) {
 
 TEST_F(Launch, KitRestrictionsIsDeletedWhenCheckedWhateverTheGame) {
     auto& main = prepare(1, "off", nullptr);
-    fake.files.addFile(std::string(kGameFolder) + "\\kitrestrictions.txt", "k");
+    fake.files.addFile(GamePath("kitrestrictions.txt"), "k");
     main.chkDeleteKit.click();
     main.rbUO.click(); // the box is disabled for Urban Ops but stays checked
     main.btnLaunch.click();
@@ -136,8 +136,8 @@ TEST_F(Launch, KitRestrictionsIsDeletedWhenCheckedWhateverTheGame) {
 
 TEST_F(Launch, AKitRestrictionsFileThatCannotBeDeletedUnchecksTheBox) {
     auto& main = prepare(1, "off", nullptr);
-    fake.files.addFile(std::string(kGameFolder) + "\\kitrestrictions.txt", "k");
-    fake.files.setReadOnly(std::string(kGameFolder) + "\\kitrestrictions.txt");
+    fake.files.addFile(GamePath("kitrestrictions.txt"), "k");
+    fake.files.setReadOnly(GamePath("kitrestrictions.txt"));
     main.chkDeleteKit.click();
     main.btnLaunch.click();
     EXPECT_FALSE(main.chkDeleteKit.checked());
@@ -154,7 +154,7 @@ TEST_F(Launch, PlayerNameIsTaggedOnlyWithWsock32AndOnlyOnce) {
         fake.registry.setString(RootKey::LocalMachine, config::kGameKey, "MultiPlayerPlayerName",
                                 before);
         auto& main = prepare(1, "off", nullptr);
-        fake.files.addFile(std::string(kGameFolder) + "\\wsock32.dll");
+        fake.files.addFile(GamePath("wsock32.dll"));
         main.btnLaunch.click();
         EXPECT_EQ(gameValue("MultiPlayerPlayerName"), after);
     }

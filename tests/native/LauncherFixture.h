@@ -14,6 +14,11 @@ namespace quarl::tests {
 
 inline constexpr const char* kGameFolder = "C:\\Games\\Rogue Spear";
 
+// A path in the game folder.
+inline std::string GamePath(std::string_view name) {
+    return std::string(kGameFolder) + "\\" + std::string(name);
+}
+
 // A launcher over the fake platform, with helpers to seed an installation and to run the
 // start-up as the program does: create the main window, then its first paint.
 class LauncherFixture : public ::testing::Test {
@@ -24,17 +29,17 @@ protected:
                      std::string gameKey = std::string(config::kGameKey)) {
         fake.registry.setString(RootKey::LocalMachine, gameKey, "InstallationPath", kGameFolder);
         fake.registry.setString(RootKey::LocalMachine, gameKey, "ModsPath", "\\mods");
-        fake.files.addFolder(std::string(kGameFolder) + "\\mods");
+        fake.files.addFolder(GamePath("mods"));
         if (rogueSpear)
-            fake.files.addFile(std::string(kGameFolder) + "\\RogueSpear.exe");
+            fake.files.addFile(GamePath("RogueSpear.exe"));
         if (urbanOps)
-            fake.files.addFile(std::string(kGameFolder) + "\\UrbanOperations.exe");
+            fake.files.addFile(GamePath("UrbanOperations.exe"));
         if (covertOps)
-            fake.files.addFile(std::string(kGameFolder) + "\\CovertOperations.exe");
+            fake.files.addFile(GamePath("CovertOperations.exe"));
     }
     // A mod folder in the game's mods folder, with a launcher.ini when given.
     void addMod(const std::string& name, std::string ini = {}) {
-        const auto folder = std::string(kGameFolder) + "\\mods\\" + name;
+        const auto folder = GamePath("mods\\" + name);
         fake.files.addFolder(folder);
         if (!ini.empty())
             fake.files.addFile(folder + "\\launcher.ini", std::move(ini));
@@ -44,7 +49,7 @@ protected:
         return value ? value->text : "<missing>";
     }
     const std::string* gameFile(std::string_view name) const {
-        return fake.files.content(std::string(kGameFolder) + "\\" + std::string(name));
+        return fake.files.content(GamePath(name));
     }
     void setLauncher(std::string_view name, std::string text) {
         fake.registry.setString(RootKey::CurrentUser, config::kLauncherKey, name, std::move(text));
@@ -72,6 +77,10 @@ protected:
     // The whole start-up: creation, then the first paint.
     app::MainForm& start(std::vector<std::string> arguments = {}) {
         EXPECT_TRUE(create(std::move(arguments)));
+        return firstPaint();
+    }
+    // The main window shown and painted for the first time.
+    app::MainForm& firstPaint() {
         launcher->frmMain.show();
         launcher->frmMain.paint();
         return launcher->frmMain;

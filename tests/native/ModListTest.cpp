@@ -10,7 +10,7 @@ protected:
         addMod("Urban Operations");
         addMod("classic missions");
         addMod("Covert Operations");
-        fake.files.addFile(std::string(kGameFolder) + "\\mods\\readme.txt");
+        fake.files.addFile(GamePath("mods\\readme.txt"));
         addMod("SWAT");
         addMod("Tactical Realism");
     }
@@ -84,7 +84,7 @@ TEST_F(ModList, UrbanOpsSelectionRoundTripsThroughModsSettings) {
     addMod("Close Quarters");
     setLauncher("UseMod", "TRUE");
     setLauncherDword("GameType", 2);
-    fake.files.addFile(std::string(kGameFolder) + "\\ModsSettings.txt",
+    fake.files.addFile(GamePath("ModsSettings.txt"),
                        header + "\"\\mods\\Close Quarters\"\r\n\"\\mods\\SWAT\"\r\n"
                                 " \"\\mods\\Tactical Realism\"\r\n// \"\\mods\\x\"\r\n");
     auto& main = start();
@@ -119,8 +119,8 @@ TEST_F(ModList, AReadOnlyModsSettingsFileIsAnErrorOfTheSelectionSave) {
     setLauncher("UseMod", "TRUE");
     setLauncherDword("GameType", 2);
     auto& main = start();
-    fake.files.addFile(std::string(kGameFolder) + "\\ModsSettings.txt", header);
-    fake.files.setReadOnly(std::string(kGameFolder) + "\\ModsSettings.txt");
+    fake.files.addFile(GamePath("ModsSettings.txt"), header);
+    fake.files.setReadOnly(GamePath("ModsSettings.txt"));
     main.ListBox1.setSelected(0, true);
     EXPECT_THROW(main.ListBox1.onClick(), platform::FileError);
     EXPECT_EQ(*gameFile("ModsSettings.txt"), header);

@@ -1,5 +1,6 @@
 #include "LauncherFixture.h"
-#include "launch/MouseSwap.h"
+
+#include <array>
 
 namespace quarl::tests {
 namespace {

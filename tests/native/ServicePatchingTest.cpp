@@ -6,7 +6,6 @@ namespace {
 
 using namespace std::string_literals;
 
-const std::string kFolder = std::string(kGameFolder) + "\\";
 const std::string kRogueSpearEntry = "Software\\GameSpy\\GameSpy 3D\\Rogue Spear";
 const std::string kUrbanOpsEntry = "Software\\GameSpy\\GameSpy 3D\\Urban Operations";
 const std::string kCovertOpsEntry = "Software\\GameSpy\\GameSpy 3D\\Covert Operations";
@@ -17,11 +16,11 @@ protected:
     // at the launcher.
     void installPatched() {
         installGame(true, true, true);
-        fake.files.addFile(kFolder + "RogueSpear.exe", "redirect");
-        fake.files.addFile(kFolder + "RSpear.exe", "rogue spear");
-        fake.files.addFile(kFolder + "UrbanOperations.exe", "redirect");
-        fake.files.addFile(kFolder + "UOperations.exe", "urban ops");
-        fake.files.addFile(kFolder + "CovertOperations.exe", "covert ops");
+        fake.files.addFile(GamePath("RogueSpear.exe"), "redirect");
+        fake.files.addFile(GamePath("RSpear.exe"), "rogue spear");
+        fake.files.addFile(GamePath("UrbanOperations.exe"), "redirect");
+        fake.files.addFile(GamePath("UOperations.exe"), "urban ops");
+        fake.files.addFile(GamePath("CovertOperations.exe"), "covert ops");
         setLauncher("EXEName", "RSpear.exe");
         setLauncher("UOEXEName", "UOperations.exe");
         setLauncher("COEXEName", "COperations.exe");
@@ -52,7 +51,7 @@ protected:
         return value ? value->text : "<missing>";
     }
     std::string file(const std::string& name) const {
-        const auto* content = fake.files.content(kFolder + name);
+        const auto* content = fake.files.content(GamePath(name));
         return content ? *content : "<missing>";
     }
     // The registry writes made by the switches: those after the creation handler's last pump.
@@ -92,10 +91,10 @@ TEST_F(Uninstall, AnyMarkerReversesEveryServiceAndTheProcessEnds) {
     // GameSpy entries with a command line point at the game; the others are not created.
     EXPECT_EQ(read(kRogueSpearEntry, "Cmdline"), "RogueSpear.exe");
     EXPECT_EQ(read(kRogueSpearEntry, "MRU"), "RogueSpear.exe\n");
-    EXPECT_EQ(read(kRogueSpearEntry, "WorkDir"), kFolder);
+    EXPECT_EQ(read(kRogueSpearEntry, "WorkDir"), GamePath(""));
     EXPECT_EQ(read(kUrbanOpsEntry, "Cmdline"), "UrbanOperations.exe");
     EXPECT_EQ(read(kUrbanOpsEntry, "MRU"), "UrbanOperations.exe\n");
-    EXPECT_EQ(read(kUrbanOpsEntry, "WorkDir"), kFolder);
+    EXPECT_EQ(read(kUrbanOpsEntry, "WorkDir"), GamePath(""));
     EXPECT_EQ(read(kCovertOpsEntry, "MRU"), "Other.exe\n");
     EXPECT_EQ(read(kCovertOpsEntry, "Cmdline"), "<missing>");
 
@@ -103,9 +102,9 @@ TEST_F(Uninstall, AnyMarkerReversesEveryServiceAndTheProcessEnds) {
     const auto kaliEntry = [&](const char* entry) {
         return read("Software\\Kali\\Kali95\\"s + entry, "GameExe");
     };
-    EXPECT_EQ(kaliEntry("LaunchInfo0"), kFolder + "RogueSpear.exe");
+    EXPECT_EQ(kaliEntry("LaunchInfo0"), GamePath("RogueSpear.exe"));
     EXPECT_EQ(kaliEntry("LaunchInfo1"), "C:\\Quarl\\Launcher.exe");
-    EXPECT_EQ(kaliEntry("LaunchInfo2"), kFolder + "RogueSpear.exe");
+    EXPECT_EQ(kaliEntry("LaunchInfo2"), GamePath("RogueSpear.exe"));
 
     EXPECT_EQ(launcherString("Patched"), "False");
     EXPECT_EQ(launcherString("GameSpyPatched"), "False");
@@ -115,12 +114,12 @@ TEST_F(Uninstall, AnyMarkerReversesEveryServiceAndTheProcessEnds) {
 TEST_F(Uninstall, AFailedCopyNamesTheFileAndAbandonsTheRest) {
     installPatched();
     markers("True", "True", "True");
-    fake.files.setReadOnly(kFolder + "RogueSpear.exe"); // the plain copy does not clear it
+    fake.files.setReadOnly(GamePath("RogueSpear.exe")); // the plain copy does not clear it
     try {
         create({"-UNINSTALL"});
         ADD_FAILURE() << "the copy did not fail";
     } catch (const platform::FileError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot create file " + kFolder + "RogueSpear.exe");
+        EXPECT_EQ(std::string(error.what()), "Cannot create file " + GamePath("RogueSpear.exe"));
     }
     EXPECT_EQ(file("UrbanOperations.exe"), "urban ops") << "copied before the failure";
     EXPECT_EQ(file("RogueSpear.exe"), "redirect");
@@ -146,15 +145,15 @@ TEST_F(Uninstall, WithoutAGameInstallationNoFilesAreCopiedAboutTheDriveRoot) {
 TEST_F(Uninstall, TheLaunchToolsCopyReplacesAReadOnlyExecutableAndLeavesItArchiveOnly) {
     installGame(true, false, false);
     ASSERT_TRUE(create());
-    fake.files.addFile(kFolder + "redirect.exe", "redirect");
-    fake.files.setReadOnly(kFolder + "RogueSpear.exe");
-    companions::CopyGameFile(*launcher, kFolder + "redirect.exe", kFolder + "RogueSpear.exe");
+    fake.files.addFile(GamePath("redirect.exe"), "redirect");
+    fake.files.setReadOnly(GamePath("RogueSpear.exe"));
+    companions::CopyGameFile(*launcher, GamePath("redirect.exe"), GamePath("RogueSpear.exe"));
     EXPECT_EQ(file("RogueSpear.exe"), "redirect");
-    EXPECT_FALSE(fake.files.readOnly(kFolder + "RogueSpear.exe"));
-    companions::CopyGameFile(*launcher, kFolder + "redirect.exe", kFolder + "RSpear.exe");
+    EXPECT_FALSE(fake.files.readOnly(GamePath("RogueSpear.exe")));
+    companions::CopyGameFile(*launcher, GamePath("redirect.exe"), GamePath("RSpear.exe"));
     EXPECT_EQ(file("RSpear.exe"), "redirect");
     EXPECT_THROW(
-        companions::CopyGameFile(*launcher, kFolder + "missing.exe", kFolder + "RSpear.exe"),
+        companions::CopyGameFile(*launcher, GamePath("missing.exe"), GamePath("RSpear.exe")),
         platform::FileError);
 }
 

@@ -129,7 +129,7 @@ TEST_F(SingleInstance, TheSemaphoreComesBackWhenApplyingTheSwitchesFails) {
     installGame(true, true, true);
     setLauncherDword("GameType", 2);
     setLauncher("UseMod", "TRUE");
-    const std::string modsSettings = std::string(kGameFolder) + "\\ModsSettings.txt";
+    const std::string modsSettings = GamePath("ModsSettings.txt");
     fake.files.addFile(modsSettings, "");
     fake.files.setReadOnly(modsSettings);
     ASSERT_TRUE(start().rbUO.selected());

@@ -12,11 +12,8 @@ protected:
     // Start-up with a wizard command that opens the wizard window, as the wizard will have.
     app::MainForm& startWithWizard(std::vector<std::string> arguments = {}) {
         EXPECT_TRUE(create(std::move(arguments)));
-        auto& main = launcher->frmMain;
-        main.mnuWizard.onClick = [this] { launcher->frmWiz.show(); };
-        main.show();
-        main.paint();
-        return main;
+        launcher->frmMain.mnuWizard.onClick = [this] { launcher->frmWiz.show(); };
+        return firstPaint();
     }
 };
 
@@ -121,7 +118,7 @@ TEST_F(Startup, DemoKeyIsUsedOnlyWhenTheFullGameKeyHasNoInstallationPath) {
 
 TEST_F(Startup, PresenceUsesTheFixedFileNamesNotTheExecutableNameValues) {
     installGame(false, false, true);
-    fake.files.addFile(std::string(kGameFolder) + "\\Custom.exe");
+    fake.files.addFile(GamePath("Custom.exe"));
     setLauncher("EXEName", "Custom.exe");
     start();
     EXPECT_FALSE(launcher->state.rogueSpear);
@@ -282,11 +279,9 @@ TEST_F(Startup, AFirstPaintThatFailsStillEndsStartUp) {
     installGame(true, false, false);
     setLauncher("Wizard", "yes"); // a flag stored with the wrong type
     ASSERT_TRUE(create());
-    auto& main = launcher->frmMain;
-    main.show();
-    EXPECT_THROW(main.paint(), platform::RegistryError);
+    EXPECT_THROW(firstPaint(), platform::RegistryError);
     EXPECT_FALSE(launcher->state.StartupInProgress) << "the game buttons restore the last mod";
-    EXPECT_NO_THROW(main.paint()) << "the one-time work is not tried again";
+    EXPECT_NO_THROW(launcher->frmMain.paint()) << "the one-time work is not tried again";
 }
 
 TEST_F(Startup, CompanionProgramsAreDetectedByTheirFiles) {

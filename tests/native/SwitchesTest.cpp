@@ -8,7 +8,7 @@ class Switches : public LauncherFixture {
 protected:
     void addMods() {
         for (const auto* mod : {"SWAT", "Tactical Realism", "Urban Assault"})
-            fake.files.addFolder(std::string(kGameFolder) + "\\mods\\" + mod);
+            addMod(mod);
     }
 };
 

@@ -1,4 +1,5 @@
 // The named objects and the message window of the instance hand-over, on the Windows API.
+#include "platform/win32/Text.h"
 #include "platform/win32/Win32Services.h"
 
 #include <windows.h>
@@ -52,9 +53,8 @@ TEST(Win32KernelObjects, SharedMemoryIsCreatedZeroedAndSeenAgainUnderItsName) {
 TEST(Win32KernelObjects, ABlockSmallerThanAskedForIsNotMapped) {
     Win32KernelObjects kernel;
     const auto name = UniqueName("small");
-    const std::wstring wideName(name.begin(), name.end());
-    HANDLE small =
-        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 100, wideName.c_str());
+    HANDLE small = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 100,
+                                      platform::win32::Widen(name).c_str());
     ASSERT_NE(small, nullptr);
     bool existed = false;
     EXPECT_EQ(kernel.createSharedMemory(name, 8192, existed), nullptr);

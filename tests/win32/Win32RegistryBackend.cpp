@@ -1,6 +1,7 @@
 #include "contract/RegistryBackend.h"
 #include "platform/win32/Text.h"
 #include "platform/win32/Win32Registry.h"
+#include "support/Sandbox.h"
 
 #include <windows.h>
 
@@ -39,8 +40,7 @@ public:
 private:
     void removeSandbox() {
         for (auto root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-            RegDeleteTreeW(root, Widen(sandbox_).c_str()),
-                RegDeleteKeyW(root, Widen(sandbox_).c_str());
+            DeleteTree(root, Widen(sandbox_));
     }
 
     std::string sandbox_;
