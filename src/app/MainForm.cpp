@@ -206,15 +206,9 @@ void MainForm::restoreState() {
         net::StopPingMonitor(launcher_);
     } else {
         chkUseNetwork.setChecked(true);
-        rbJoin.enabled = rbHost.enabled = txtPort.enabled = true;
+        setNetworkControls(true);
         txtPort.windowBackground = true;
-        if (rbHost.selected()) {
-            txtIPAddress.enabled = btnAddAddress.enabled = false;
-            net::StopPingMonitor(launcher_);
-        } else {
-            txtIPAddress.enabled = btnAddAddress.enabled = true;
-            net::StartPingMonitor(launcher_);
-        }
+        rbHost.selected() ? rbHostClick() : rbJoinClick();
     }
 }
 
@@ -335,13 +329,7 @@ void MainForm::chkUseNetworkClick() {
         return;
     }
     setNetworkControls(true);
-    if (!rbHost.selected()) {
-        txtIPAddress.enabled = btnAddAddress.enabled = true;
-        net::StartPingMonitor(launcher_);
-    } else {
-        txtIPAddress.enabled = btnAddAddress.enabled = false;
-        net::StopPingMonitor(launcher_);
-    }
+    rbHost.selected() ? rbHostClick() : rbJoinClick();
 }
 
 void MainForm::rbJoinClick() {

@@ -96,6 +96,8 @@ public:
     void chkUseNetworkClick();
     void rbJoinClick();
     void rbHostClick();
+    // Join, Host and the port follow Network Game; off, the address field and "+" go too.
+    void setNetworkControls(bool networkOn);
     void StateSave();
 
 protected:
@@ -108,7 +110,6 @@ private:
     void restoreState();
     void detectGames();
     void applyGamePresence();
-    void setNetworkControls(bool networkOn);
 
     Launcher& launcher_;
     std::unique_ptr<platform::NamedObject> launcherMutex_;

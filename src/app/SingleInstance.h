@@ -16,4 +16,10 @@ struct InstanceHandOver {
     bool receiving = false; // a hand-over is being applied
 };
 
+class Launcher;
+
+// The single-instance check at the main window's creation. Returns false when this start has
+// handed its arguments to a running launcher and is to end at once.
+bool SingleInstanceCheck(Launcher& launcher);
+
 } // namespace quarl::app

@@ -17,9 +17,8 @@ enum class Path { Startup, HandOver };
 void Client(Launcher& launcher, const std::string* address, const std::string* port) {
     auto& main = launcher.frmMain;
     main.chkUseNetwork.setChecked(true);
-    main.rbJoin.enabled = main.rbHost.enabled = main.txtPort.enabled = true;
-    main.txtIPAddress.enabled = main.btnAddAddress.enabled = true;
-    net::StartPingMonitor(launcher);
+    main.setNetworkControls(true);
+    main.rbJoinClick();
     if (address)
         main.txtIPAddress.text = *address;
     if (port)
@@ -30,9 +29,8 @@ void Client(Launcher& launcher, const std::string* address, const std::string* p
 void Host(Launcher& launcher, const std::string* port) {
     auto& main = launcher.frmMain;
     main.chkUseNetwork.setChecked(true);
-    main.rbJoin.enabled = main.rbHost.enabled = main.txtPort.enabled = true;
-    main.txtIPAddress.enabled = main.btnAddAddress.enabled = false;
-    net::StopPingMonitor(launcher);
+    main.setNetworkControls(true);
+    main.rbHostClick();
     if (port)
         main.txtPort.text = *port;
     main.rbHost.select();
@@ -46,19 +44,14 @@ void Mods(Launcher& launcher, const std::string* mod) {
         return;
     // The current entry: in single selection that selects it, in multiple selection it only
     // takes the focus. No match leaves the list as it was.
-    const auto& items = main.ListBox1.items();
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i] == *mod) {
-            main.ListBox1.setItemIndex(static_cast<int>(i));
-            break;
-        }
+    if (const int index = main.ListBox1.indexOf(*mod); index >= 0)
+        main.ListBox1.setItemIndex(index);
 }
 
 void NoNet(Launcher& launcher) {
     auto& main = launcher.frmMain;
     main.chkUseNetwork.setChecked(false);
-    main.rbJoin.enabled = main.rbHost.enabled = main.txtPort.enabled = false;
-    main.txtIPAddress.enabled = main.btnAddAddress.enabled = false;
+    main.setNetworkControls(false);
     net::StopPingMonitor(launcher);
     main.rbHost.deselect();
 }

@@ -7,10 +7,6 @@ namespace quarl::app {
 
 class Launcher;
 
-// The single-instance check at the main window's creation. Returns false when this start has
-// handed its arguments to a running launcher and is to end at once.
-bool SingleInstanceCheck(Launcher& launcher);
-
 // Applies the process's own switches at the end of start-up. Returns false when the process is
 // to end at once ("-UNINSTALL").
 bool ApplyStartupSwitches(Launcher& launcher);

@@ -51,20 +51,18 @@ void LaunchGame(app::Launcher& launcher) {
     const bool urbanOps = main.rbUO.selected();
     std::string parameters;
     std::string launchModFolder;
-    std::vector<std::string> modLines;
     if (main.chkUseMod.checked()) {
         for (const auto& mod : mods::SelectedMods(launcher)) {
             if (main.rbRS.selected())
                 parameters = ModsParameter(mod);
-            else if (urbanOps)
-                modLines.push_back(mod);
             launchModFolder = folder + "\\mods\\" + mod;
         }
     }
-    // Urban Ops' mods go into "ModsSettings.txt", written whole before anything else of the
-    // mods is touched: a failure to write it ends the launch here and the game is not started.
-    if (urbanOps)
-        mods::WriteModsSettings(launcher, modLines);
+    // Urban Ops' "ModsSettings.txt" is written whole before anything else of the mods is
+    // touched: a failure to write it ends the launch and the game is not started. With Use Mod
+    // on, the state save above has just written the selection into it.
+    if (urbanOps && !main.chkUseMod.checked())
+        mods::WriteModsSettings(launcher, folder, {});
 
     const auto ini = launchModFolder + "\\launcher.ini";
     const bool copyKitKeys = urbanOps && !launchModFolder.empty() && files.fileExists(ini);
@@ -87,7 +85,7 @@ void LaunchGame(app::Launcher& launcher) {
     if (main.chkDeleteKit.checked() && files.fileExists(kitFile) && !files.deleteFile(kitFile))
         main.chkDeleteKit.setChecked(false);
 
-    const auto modsSettings = mods::ModsSettingsPath(launcher);
+    const auto modsSettings = mods::ModsSettingsPath(folder);
     if (urbanOps && !main.chkUseMod.checked() && !modsSettings.empty() &&
         files.fileExists(modsSettings))
         files.deleteFile(modsSettings);

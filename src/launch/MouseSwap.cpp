@@ -46,25 +46,28 @@ Assignments Read(const app::Launcher& launcher, std::string_view key, std::strin
     return values;
 }
 
-} // namespace
-
+// The system's assignments now in force, as the mouse software stores them (-1 when missing).
 Assignments SystemAssignments(const app::Launcher& launcher) {
     return Read(launcher, config::kMouseDriverKey, "");
 }
 
-Assignments BackupAssignments(const app::Launcher& launcher) {
-    return Read(launcher, config::kLauncherKey, "Old_");
-}
-
+// The assignments wanted while the game runs (-1 when missing).
 Assignments GameAssignments(const app::Launcher& launcher) {
     return Read(launcher, config::kLauncherKey, "");
 }
 
+// Missing (negative) values replaced by each button's default index.
 Assignments WithDefaults(Assignments values) {
     for (std::size_t i = 0; i < kButtons.size(); ++i)
         if (values[i] < 0)
             values[i] = kButtons[i].defaultIndex;
     return values;
+}
+
+} // namespace
+
+Assignments BackupAssignments(const app::Launcher& launcher) {
+    return Read(launcher, config::kLauncherKey, "Old_");
 }
 
 void MouseBackup(app::Launcher& launcher) {

@@ -11,14 +11,8 @@ namespace quarl::launch {
 // Five button assignments in the order left, right, middle, fourth, fifth.
 using Assignments = std::array<int, 5>;
 
-// The system's assignments now in force, as the mouse software stores them (-1 when missing).
-Assignments SystemAssignments(const app::Launcher& launcher);
 // The backup of the system's assignments (-1 when missing).
 Assignments BackupAssignments(const app::Launcher& launcher);
-// The assignments wanted while the game runs (-1 when missing).
-Assignments GameAssignments(const app::Launcher& launcher);
-// Missing (negative) values replaced by each button's default index.
-Assignments WithDefaults(Assignments values);
 
 // Saves the system's assignments as the backup, defaults for missing ones.
 void MouseBackup(app::Launcher& launcher);

@@ -28,13 +28,13 @@ std::string ModNameOfLine(std::string_view line) {
     return std::string(line.substr(start, line.size() - 8));
 }
 
-std::string ModsSettingsPath(const app::Launcher& launcher) {
-    const auto folder = launcher.gameFolder();
-    return folder.empty() ? std::string() : folder + "\\ModsSettings.txt";
+std::string ModsSettingsPath(std::string_view gameFolder) {
+    return gameFolder.empty() ? std::string() : std::string(gameFolder) + "\\ModsSettings.txt";
 }
 
-void WriteModsSettings(app::Launcher& launcher, const std::vector<std::string>& mods) {
-    if (const auto path = ModsSettingsPath(launcher); !path.empty())
+void WriteModsSettings(app::Launcher& launcher, std::string_view gameFolder,
+                       const std::vector<std::string>& mods) {
+    if (const auto path = ModsSettingsPath(gameFolder); !path.empty())
         launcher.platform.files.replaceTextFile(path, ModsSettingsText(mods));
 }
 
@@ -78,7 +78,7 @@ void SaveModSelection(app::Launcher& launcher) {
         for (const auto& mod : SelectedMods(launcher))
             launcher.writeLauncherString(keys::LastMod, mod);
     } else if (main.rbUO.selected()) {
-        WriteModsSettings(launcher, SelectedMods(launcher));
+        WriteModsSettings(launcher, launcher.gameFolder(), SelectedMods(launcher));
     }
 }
 
@@ -86,15 +86,12 @@ void RestoreLastMod(app::Launcher& launcher) {
     auto& main = launcher.frmMain;
     auto& list = main.ListBox1;
     FillModList(launcher);
+    if (!main.chkUseMod.checked())
+        return;
     if (main.rbRS.selected()) {
-        if (!main.chkUseMod.checked())
-            return;
-        const auto lastMod = launcher.launcherString(keys::LastMod);
-        for (std::size_t i = 0; i < list.items().size(); ++i)
-            if (list.items()[i] == lastMod)
-                list.setItemIndex(static_cast<int>(i));
+        list.setItemIndex(list.indexOf(launcher.launcherString(keys::LastMod)));
     } else if (main.rbUO.selected()) {
-        const auto path = ModsSettingsPath(launcher);
+        const auto path = ModsSettingsPath(launcher.gameFolder());
         if (path.empty() || !launcher.platform.files.fileExists(path))
             return;
         const auto text = launcher.platform.files.readTextFile(path);
@@ -108,11 +105,10 @@ void RestoreLastMod(app::Launcher& launcher) {
                 line.remove_suffix(1);
             start = end + 1;
             const auto name = ModNameOfLine(line);
-            if (name.empty() || name.find("//") != std::string::npos || !main.chkUseMod.checked())
+            if (name.empty() || name.find("//") != std::string::npos)
                 continue;
-            for (std::size_t i = 0; i < list.items().size(); ++i)
-                if (list.items()[i] == name)
-                    list.setSelected(i, true);
+            if (const int index = list.indexOf(name); index >= 0)
+                list.setSelected(static_cast<std::size_t>(index), true);
         }
     }
 }
@@ -123,7 +119,7 @@ void UseModClick(app::Launcher& launcher) {
     main.ListBox1.enabled = checked;
     main.mnuModInfo.enabled = checked;
     if (!checked && main.rbUO.selected())
-        WriteModsSettings(launcher, {});
+        WriteModsSettings(launcher, launcher.gameFolder(), {});
 }
 
 } // namespace quarl::mods

@@ -33,8 +33,9 @@ void UseModClick(app::Launcher& launcher);
 std::vector<std::string> SelectedMods(const app::Launcher& launcher);
 // "ModsSettings.txt" in the game folder. Empty without a game folder: the name alone would
 // address the drive's root, and there is no file to read or write.
-std::string ModsSettingsPath(const app::Launcher& launcher);
+std::string ModsSettingsPath(std::string_view gameFolder);
 // Replaces "ModsSettings.txt" with the given mods; nothing without a game folder.
-void WriteModsSettings(app::Launcher& launcher, const std::vector<std::string>& mods);
+void WriteModsSettings(app::Launcher& launcher, std::string_view gameFolder,
+                       const std::vector<std::string>& mods);
 
 } // namespace quarl::mods

@@ -50,24 +50,21 @@ void RecordServerAddress(app::Launcher& launcher) {
         if (launcher.launcherString(SlotName(order[i])) == address)
             match = i;
 
-    if (match != std::string::npos) {
-        const char letter = order[match];
-        order.erase(match, 1);
-        order.insert(order.begin(), letter);
-    } else if (order.size() == kSlots.size()) {
-        // A full history reuses the least recently used slot.
-        const char letter = order.back();
-        order.pop_back();
-        order.insert(order.begin(), letter);
+    // Otherwise a full history reuses the least recently used slot, and a growing one takes
+    // the first letter not yet in use: the next one in alphabetical order.
+    char letter = 0;
+    if (match != std::string::npos)
+        letter = order[match];
+    else if (order.size() == kSlots.size())
+        letter = order.back();
+    else
+        letter = *std::find_if(kSlots.begin(), kSlots.end(),
+                               [&](char c) { return order.find(c) == std::string::npos; });
+    if (const auto at = order.find(letter); at != std::string::npos)
+        order.erase(at, 1);
+    order.insert(order.begin(), letter);
+    if (match == std::string::npos)
         launcher.writeLauncherString(SlotName(letter), address);
-    } else {
-        // The first letter not yet in use: the next one in alphabetical order.
-        const char letter = *std::find_if(kSlots.begin(), kSlots.end(), [&](char c) {
-            return order.find(c) == std::string::npos;
-        });
-        order.insert(order.begin(), letter);
-        launcher.writeLauncherString(SlotName(letter), address);
-    }
     launcher.writeLauncherString(config::launcher::ServerMru, order);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The portable control model. Every window's state lives here; the Win32 views mirror it into
@@ -143,6 +145,11 @@ public:
     Handler onDoubleClick;
 
     const std::vector<std::string>& items() const { return items_; }
+    // The first item equal to the text, -1 for none.
+    int indexOf(std::string_view text) const {
+        const auto found = std::find(items_.begin(), items_.end(), text);
+        return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+    }
     void clear() {
         items_.clear();
         selected_.clear();

@@ -45,6 +45,26 @@ HWND FormView::create(HWND owner) {
     return hwnd_;
 }
 
+int FormView::dpi() const {
+    HDC dc = GetDC(hwnd_);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(hwnd_, dc);
+    return dpi > 0 ? dpi : 96;
+}
+
+void FormView::sizeClientArea(int width, int height, bool centre) const {
+    const int dpi = this->dpi();
+    RECT rect{0, 0, MulDiv(width, dpi, 96), MulDiv(height, dpi, 96)};
+    AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)),
+                       GetMenu(hwnd_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
+    const int windowWidth = rect.right - rect.left;
+    const int windowHeight = rect.bottom - rect.top;
+    SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - windowWidth) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - windowHeight) / 2, windowWidth, windowHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (centre ? 0 : SWP_NOMOVE));
+}
+
 INT_PTR CALLBACK FormView::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     FormView* view;
     if (message == WM_INITDIALOG) {
@@ -136,18 +156,10 @@ bool FormView::dispatchCommand(int id, int code, HWND control) {
         if (code == BN_CLICKED)
             static_cast<ui::Button*>(binding->control)->click();
         return true;
-    case Kind::Edit:
-        if (code == EN_CHANGE) {
-            binding->text = WindowText(control);
-            static_cast<ui::Edit*>(binding->control)->text = binding->text;
-        }
-        return true;
+    case Kind::Edit: return true; // typed text was pulled into the model before the dispatch
     case Kind::ComboBox: {
         auto* combo = static_cast<ui::ComboBox*>(binding->control);
-        if (code == CBN_EDITCHANGE) {
-            binding->text = WindowText(control);
-            combo->text = binding->text;
-        } else if (code == CBN_SELCHANGE) {
+        if (code == CBN_SELCHANGE) {
             const auto index = SendMessageW(control, CB_GETCURSEL, 0, 0);
             if (index >= 0 && static_cast<std::size_t>(index) < combo->items.size()) {
                 combo->text = combo->items[static_cast<std::size_t>(index)];

@@ -25,7 +25,6 @@ public:
     // Creates the (hidden) window.
     HWND create(HWND owner);
     HWND hwnd() const { return hwnd_; }
-    ui::Form& form() { return form_; }
 
     void reconcile();
     // Reads what the player typed into the model's text fields (a field's change notification
@@ -42,6 +41,12 @@ protected:
     void bindCommand(int id, ui::Button& command, CommandKind kind);
     void bindTimer(UINT_PTR id, ui::Timer& timer);
     void setToolbar(HWND toolbar) { toolbar_ = toolbar; }
+    HWND toolbar() const { return toolbar_; }
+    // The screen's dots per inch (96 when unknown).
+    int dpi() const;
+    // Resizes the window for a client area of the given size at 96 DPI, scaled to the screen's.
+    // Centred on the screen when asked, otherwise where it is.
+    void sizeClientArea(int width, int height, bool centre) const;
 
     // Called once the window exists, before the first reconcile.
     virtual void onCreate() {}

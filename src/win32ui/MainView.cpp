@@ -13,13 +13,6 @@ namespace quarl::win32ui {
 
 namespace {
 
-int Dpi(HWND hwnd) {
-    HDC dc = GetDC(hwnd);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(hwnd, dc);
-    return dpi > 0 ? dpi : 96;
-}
-
 // Posted when the model has closed the main window, so that the window is destroyed outside
 // the reconcile that noticed it.
 constexpr UINT kDestroyMessage = WM_APP + 1;
@@ -37,7 +30,7 @@ void MainView::onCreate() {
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     createToolbar();
     createStatusBar();
-    sizeClientArea();
+    sizeWindow();
     bindControls();
     // The single-instance check, the creation handler and the start-up switches.
     carryOn_ = launcher_.frmMain.create();
@@ -48,15 +41,16 @@ void MainView::onClosed() {
 }
 
 void MainView::createToolbar() {
-    toolbarWindow_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                                     WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_TOP | CCS_NODIVIDER,
-                                     0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_TOOLBAR),
-                                     GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(toolbarWindow_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(toolbarWindow_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    const int size = MulDiv(16, Dpi(hwnd()), 96);
+    const HWND toolbarWindow = CreateWindowExW(
+        0, TOOLBARCLASSNAMEW, nullptr,
+        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_TOP | CCS_NODIVIDER, 0, 0, 0, 0, hwnd(),
+        reinterpret_cast<HMENU>(IDC_TOOLBAR), GetModuleHandleW(nullptr), nullptr);
+    setToolbar(toolbarWindow);
+    SendMessageW(toolbarWindow, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(toolbarWindow, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    const int size = MulDiv(16, dpi(), 96);
     images_ = CreateToolbarImages(size);
-    SendMessageW(toolbarWindow_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+    SendMessageW(toolbarWindow, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
     const auto button = [](int image, int id, BYTE style = BTNS_BUTTON) {
         TBBUTTON b{};
         b.iBitmap = image;
@@ -85,10 +79,9 @@ void MainView::createToolbar() {
         button(8, IDT_KALI),
         button(9, IDT_STATS),
     };
-    SendMessageW(toolbarWindow_, TB_ADDBUTTONSW, std::size(buttons),
+    SendMessageW(toolbarWindow, TB_ADDBUTTONSW, std::size(buttons),
                  reinterpret_cast<LPARAM>(buttons));
-    SendMessageW(toolbarWindow_, TB_AUTOSIZE, 0, 0);
-    setToolbar(toolbarWindow_);
+    SendMessageW(toolbarWindow, TB_AUTOSIZE, 0, 0);
 }
 
 void MainView::createStatusBar() {
@@ -99,15 +92,11 @@ void MainView::createStatusBar() {
     SendMessageW(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
 }
 
-void MainView::sizeClientArea() {
-    const int dpi = Dpi(hwnd());
-    RECT rect{0, 0, MulDiv(328, dpi, 96), MulDiv(278, dpi, 96)};
-    AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE)), TRUE,
-                       static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_EXSTYLE)));
-    SetWindowPos(hwnd(), nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+void MainView::sizeWindow() {
+    sizeClientArea(328, 278, false);
+    const int dpi = this->dpi();
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
-    SendMessageW(toolbarWindow_, TB_AUTOSIZE, 0, 0);
+    SendMessageW(toolbar(), TB_AUTOSIZE, 0, 0);
     // The ping image shows its picture pixel for pixel (scaled whole with the DPI).
     SetWindowPos(
         GetDlgItem(hwnd(), IDC_IMG_PING), nullptr, 0, 0, MulDiv(net::kQualityImageWidth, dpi, 96),
@@ -166,7 +155,7 @@ void MainView::bindControls() {
     for (const auto& [id, item] : menu)
         bindCommand(id, *item, CommandKind::Menu);
 
-    const std::pair<int, ui::ToolButton*> toolbar[] = {
+    const std::pair<int, ui::ToolButton*> toolButtons[] = {
         {IDT_LAUNCH, &m.btnLaunch},
         {IDT_TELNET, &m.tbTelnet},
         {IDT_IPADDRESS, &m.tbIPAddress},
@@ -178,7 +167,7 @@ void MainView::bindControls() {
         {IDT_KALI, &m.tbKali},
         {IDT_STATS, &m.tbStats},
     };
-    for (const auto& [id, button] : toolbar)
+    for (const auto& [id, button] : toolButtons)
         bindCommand(id, *button, CommandKind::Toolbar);
 }
 
@@ -208,12 +197,12 @@ bool MainView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
     }
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->hwndFrom == toolbarWindow_ && header->code == TBN_DROPDOWN) {
+        if (header->hwndFrom == toolbar() && header->code == TBN_DROPDOWN) {
             const auto* drop = reinterpret_cast<const NMTOOLBARW*>(lParam);
             RECT rect;
-            SendMessageW(toolbarWindow_, TB_GETRECT, static_cast<WPARAM>(drop->iItem),
+            SendMessageW(toolbar(), TB_GETRECT, static_cast<WPARAM>(drop->iItem),
                          reinterpret_cast<LPARAM>(&rect));
-            MapWindowPoints(toolbarWindow_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+            MapWindowPoints(toolbar(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
             HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ROGERWILCOMENU));
             HMENU popup = GetSubMenu(menu, 0);
             for (int id : {IDM_RW_JOIN, IDM_RW_JOINRS, IDM_RW_HOSTNORMAL, IDM_RW_HOSTMINIMIZE})
@@ -235,11 +224,6 @@ bool MainView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
         result = TRUE;
         return true;
     }
-    case WM_CLOSE:
-        launcher_.frmMain.requestClose();
-        host_.reconcileAll();
-        result = 0;
-        return true;
     case kDestroyMessage:
         DestroyWindow(hwnd());
         result = 0;

@@ -25,11 +25,10 @@ protected:
 private:
     void createToolbar();
     void createStatusBar();
-    void sizeClientArea();
+    void sizeWindow();
     void bindControls();
 
     app::Launcher& launcher_;
-    HWND toolbarWindow_ = nullptr;
     HWND statusBar_ = nullptr;
     HIMAGELIST images_ = nullptr;
     bool carryOn_ = true;

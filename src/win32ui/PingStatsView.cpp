@@ -10,18 +10,7 @@ PingStatsView::PingStatsView(ViewHost& host, net::PingStatsForm& form)
     : FormView(host, form, IDD_PINGSTATS), form_(form) {}
 
 void PingStatsView::onCreate() {
-    // A client area of 200 x 147 pixels at 96 DPI, in the centre of the screen.
-    HDC dc = GetDC(hwnd());
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(hwnd(), dc);
-    RECT rect{0, 0, MulDiv(200, dpi, 96), MulDiv(147, dpi, 96)};
-    AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_EXSTYLE)));
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    sizeClientArea(200, 147, true);
 
     bind(IDC_LBL_TOTALPINGS, form_.Label1);
     bind(IDC_LBL_AVERAGEPING, form_.Label2);

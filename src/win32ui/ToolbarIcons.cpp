@@ -1,7 +1,6 @@
 #include "win32ui/ToolbarIcons.h"
 
 #include <array>
-#include <functional>
 
 namespace quarl::win32ui {
 
@@ -9,39 +8,31 @@ namespace {
 
 constexpr COLORREF kMask = RGB(255, 0, 255);
 
-// GDI objects selected for one drawing, deleted afterwards.
-class Pen {
+// A GDI object selected for one drawing, deselected and deleted afterwards.
+class Selected {
 public:
-    Pen(HDC dc, COLORREF colour, int width)
-        : dc_(dc), pen_(CreatePen(PS_SOLID, width, colour)), old_(SelectObject(dc, pen_)) {}
-    Pen(const Pen&) = delete;
-    Pen& operator=(const Pen&) = delete;
-    ~Pen() {
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+    ~Selected() {
         SelectObject(dc_, old_);
-        DeleteObject(pen_);
+        DeleteObject(object_);
     }
+
+protected:
+    Selected(HDC dc, HGDIOBJ object) : dc_(dc), object_(object), old_(SelectObject(dc, object)) {}
 
 private:
     HDC dc_;
-    HPEN pen_;
+    HGDIOBJ object_;
     HGDIOBJ old_;
 };
 
-class Brush {
-public:
-    Brush(HDC dc, COLORREF colour)
-        : dc_(dc), brush_(CreateSolidBrush(colour)), old_(SelectObject(dc, brush_)) {}
-    Brush(const Brush&) = delete;
-    Brush& operator=(const Brush&) = delete;
-    ~Brush() {
-        SelectObject(dc_, old_);
-        DeleteObject(brush_);
-    }
+struct Pen : Selected {
+    Pen(HDC dc, COLORREF colour, int width) : Selected(dc, CreatePen(PS_SOLID, width, colour)) {}
+};
 
-private:
-    HDC dc_;
-    HBRUSH brush_;
-    HGDIOBJ old_;
+struct Brush : Selected {
+    Brush(HDC dc, COLORREF colour) : Selected(dc, CreateSolidBrush(colour)) {}
 };
 
 void Letter(HDC dc, int s, const wchar_t* text, COLORREF colour) {
@@ -57,23 +48,24 @@ void Letter(HDC dc, int s, const wchar_t* text, COLORREF colour) {
     DeleteObject(font);
 }
 
-// Coordinates are given on a 16-unit grid and scaled to the icon size.
-using Painter = std::function<void(HDC, int, int (*)(int, int))>;
+// Draws one icon of the given size. Coordinates are given on a 16-unit grid and scaled to the
+// icon size by u().
+using Painter = void (*)(HDC, int);
 
-int Scale(int units, int size) {
+int u(int units, int size) {
     return units * size / 16;
 }
 
 const std::array<Painter, 10> kPainters = {
     // Launch: a green "play" triangle.
-    Painter([](HDC dc, int s, auto u) {
+    Painter([](HDC dc, int s) {
         Pen pen(dc, RGB(20, 90, 20), 1);
         Brush brush(dc, RGB(40, 170, 40));
         POINT points[] = {{u(4, s), u(2, s)}, {u(13, s), u(8, s)}, {u(4, s), u(14, s)}};
         Polygon(dc, points, 3);
     }),
     // Telnet: a terminal with a prompt.
-    Painter([](HDC dc, int s, auto u) {
+    Painter([](HDC dc, int s) {
         {
             Pen pen(dc, RGB(60, 60, 60), 1);
             Brush brush(dc, RGB(20, 20, 20));
@@ -87,7 +79,7 @@ const std::array<Painter, 10> kPainters = {
         LineTo(dc, u(12, s), u(11, s));
     }),
     // IP addresses: a globe.
-    Painter([](HDC dc, int s, auto u) {
+    Painter([](HDC dc, int s) {
         Pen pen(dc, RGB(20, 60, 140), 1);
         Brush brush(dc, RGB(70, 140, 220));
         Ellipse(dc, u(1, s), u(1, s), u(15, s), u(15, s));
@@ -98,7 +90,7 @@ const std::array<Painter, 10> kPainters = {
         Arc(dc, u(5, s), u(1, s), u(11, s), u(15, s), u(8, s), u(15, s), u(8, s), u(1, s));
     }),
     // Settings: a cog.
-    Painter([](HDC dc, int s, auto u) {
+    Painter([](HDC dc, int s) {
         Pen pen(dc, RGB(70, 70, 80), u(3, s) > 2 ? u(3, s) : 2);
         MoveToEx(dc, u(8, s), u(1, s), nullptr);
         LineTo(dc, u(8, s), u(15, s));
@@ -115,7 +107,7 @@ const std::array<Painter, 10> kPainters = {
         Ellipse(dc, u(6, s), u(6, s), u(10, s), u(10, s));
     }),
     // Address book: a brown book with pages.
-    Painter([](HDC dc, int s, auto u) {
+    Painter([](HDC dc, int s) {
         {
             Pen pen(dc, RGB(90, 50, 20), 1);
             Brush brush(dc, RGB(160, 90, 40));
@@ -129,14 +121,14 @@ const std::array<Painter, 10> kPainters = {
         LineTo(dc, u(4, s), u(15, s));
     }),
     // Help: a blue disc with a question mark.
-    Painter([](HDC dc, int s, auto u) {
+    Painter([](HDC dc, int s) {
         Pen pen(dc, RGB(20, 60, 140), 1);
         Brush brush(dc, RGB(40, 100, 200));
         Ellipse(dc, u(1, s), u(1, s), u(15, s), u(15, s));
         Letter(dc, s, L"?", RGB(255, 255, 255));
     }),
     // Roger Wilco: a headset.
-    Painter([](HDC dc, int s, auto u) {
+    Painter([](HDC dc, int s) {
         {
             Pen pen(dc, RGB(40, 40, 40), u(2, s) > 1 ? u(2, s) : 1);
             Arc(dc, u(2, s), u(1, s), u(14, s), u(14, s), u(14, s), u(8, s), u(2, s), u(8, s));
@@ -149,21 +141,21 @@ const std::array<Painter, 10> kPainters = {
         LineTo(dc, u(8, s), u(15, s));
     }),
     // GameSpy: a red disc with a G.
-    Painter([](HDC dc, int s, auto u) {
+    Painter([](HDC dc, int s) {
         Pen pen(dc, RGB(120, 20, 20), 1);
         Brush brush(dc, RGB(210, 40, 40));
         Ellipse(dc, u(1, s), u(1, s), u(15, s), u(15, s));
         Letter(dc, s, L"G", RGB(255, 255, 255));
     }),
     // Kali: an orange square with a K.
-    Painter([](HDC dc, int s, auto u) {
+    Painter([](HDC dc, int s) {
         Pen pen(dc, RGB(150, 80, 0), 1);
         Brush brush(dc, RGB(240, 140, 20));
         RoundRect(dc, u(1, s), u(1, s), u(15, s), u(15, s), u(4, s), u(4, s));
         Letter(dc, s, L"K", RGB(255, 255, 255));
     }),
     // RS Stats Recorder: a bar chart.
-    Painter([](HDC dc, int s, auto u) {
+    Painter([](HDC dc, int s) {
         Pen pen(dc, RGB(30, 30, 30), 1);
         Brush brush(dc, RGB(60, 160, 200));
         Rectangle(dc, u(2, s), u(9, s), u(5, s), u(15, s));
@@ -186,7 +178,7 @@ HIMAGELIST CreateToolbarImages(int size) {
         RECT all{0, 0, size, size};
         FillRect(dc, &all, background);
         DeleteObject(background);
-        paint(dc, size, Scale);
+        paint(dc, size);
         SelectObject(dc, old);
         ImageList_AddMasked(images, bitmap, kMask);
         DeleteObject(bitmap);

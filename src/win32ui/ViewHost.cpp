@@ -97,14 +97,7 @@ ViewHost::Waiting ViewHost::waiting() const {
 
 void ViewHost::deliver(platform::win32::WaitSource& source, HANDLE handle) {
     // No exception may leave the loop: it ends that delivery only, as in a dialog procedure.
-    try {
-        source.signalled(handle);
-    } catch (const std::exception& error) {
-        showError(error.what());
-    } catch (...) {
-        showError("Unexpected error");
-    }
-    reconcileAll();
+    dispatch([&] { source.signalled(handle); });
 }
 
 bool ViewHost::deliverSignalled() {

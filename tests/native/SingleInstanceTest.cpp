@@ -153,6 +153,17 @@ TEST_F(SingleInstance, AnUninstallingStartDoesItsOwnWorkInsteadOfHandingOver) {
     EXPECT_TRUE(main.visible());
 }
 
+TEST_F(SingleInstance, WithoutTheAreaOrTheMessageWindowTheLauncherStartsAloneAndSilently) {
+    fake.kernel.failSharedMemory = true;
+    start();
+    fake.kernel.failSharedMemory = false;
+    fake.kernel.failMessageWindows = true;
+    start();
+    EXPECT_FALSE(launcher->state.gameKeyPath.empty()) << "start-up went on";
+    EXPECT_TRUE(fake.dialogs.shown().empty());
+    EXPECT_EQ(fake.kernel.semaphoreCount(kSemaphore), -1) << "no semaphore to wait for";
+}
+
 TEST_F(SingleInstance, WithoutItsSemaphoreTheLauncherSaysSoAndStartsAlone) {
     fake.kernel.failSemaphores = true;
     start();

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <optional>
+
 namespace quarl::platform::win32 {
 
 namespace {
@@ -31,9 +34,39 @@ DWORD Attributes(std::string_view path) {
     return GetFileAttributesW(Widen(path).c_str());
 }
 
+// The error for a failed call, with the system's reason.
+FileError Failure(const char* what, std::string_view path) {
+    return FileError(std::string(what) + " \"" + std::string(path) + "\". " +
+                     ErrorText(GetLastError()));
+}
+
 [[noreturn]] void Fail(const char* what, std::string_view path) {
-    throw FileError(std::string(what) + " \"" + std::string(path) + "\". " +
-                    ErrorText(GetLastError()));
+    throw Failure(what, path);
+}
+
+// Fills a temporary file beside the target, then moves it over the target in one step: a
+// failure or a kill part-way leaves the old target whole, and the temporary file goes again.
+// `fill` writes and flushes, giving the error to throw when it fails; `cannotCreate` gives the
+// error for a temporary file that cannot be made or moved (asked while the reason is current).
+void ReplaceThroughTemporary(std::string_view target,
+                             const std::function<std::optional<FileError>(HANDLE)>& fill,
+                             const std::function<FileError()>& cannotCreate) {
+    const auto temporary = Widen(std::string(target) + ".tmp");
+    std::optional<FileError> error;
+    {
+        File file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid())
+            throw cannotCreate();
+        error = fill(file.get());
+    }
+    if (!error && MoveFileExW(temporary.c_str(), Widen(target).c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return;
+    if (!error)
+        error = cannotCreate();
+    DeleteFileW(temporary.c_str());
+    throw *error;
 }
 
 } // namespace
@@ -86,40 +119,24 @@ std::string Win32FileSystem::readTextFile(std::string_view path) const {
 }
 
 void Win32FileSystem::replaceTextFile(std::string_view path, std::string_view content) {
-    // Write a temporary file beside the target, flush it, then move it over the target in one
-    // step: a failure or a kill leaves either the old file or the new one, never a torn one.
     // A read-only file is not to be replaced (Windows refuses it; Wine would not).
     const DWORD existing = Attributes(path);
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY)) {
         SetLastError(ERROR_ACCESS_DENIED);
         Fail("Cannot create file", path);
     }
-    const std::string temporary = std::string(path) + ".tmp";
-    const auto wideTemporary = Widen(temporary);
     const std::string bytes = Utf8ToAnsi(content);
-    {
-        File file(CreateFileW(wideTemporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid())
-            Fail("Cannot create file", path);
-        DWORD written = 0;
-        if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                       nullptr) ||
-            written != bytes.size() || !FlushFileBuffers(file.get())) {
-            const DWORD error = GetLastError();
-            file.close();
-            DeleteFileW(wideTemporary.c_str());
-            SetLastError(error);
-            Fail("Cannot write file", path);
-        }
-    }
-    if (!MoveFileExW(wideTemporary.c_str(), Widen(path).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(wideTemporary.c_str());
-        SetLastError(error);
-        Fail("Cannot create file", path);
-    }
+    ReplaceThroughTemporary(
+        path,
+        [&](HANDLE file) -> std::optional<FileError> {
+            DWORD written = 0;
+            if (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                          nullptr) &&
+                written == bytes.size() && FlushFileBuffers(file))
+                return std::nullopt;
+            return Failure("Cannot write file", path);
+        },
+        [&] { return Failure("Cannot create file", path); });
 }
 
 void Win32FileSystem::copyFile(std::string_view source, std::string_view destination) {
@@ -136,39 +153,23 @@ void Win32FileSystem::copyFile(std::string_view source, std::string_view destina
     if (existing != INVALID_FILE_ATTRIBUTES &&
         (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         throw FileError("Cannot create file " + destinationName);
-    const auto wideTemporary = Widen(destinationName + ".tmp");
-    const auto fail = [&](const std::string& message) {
-        DeleteFileW(wideTemporary.c_str());
-        throw FileError(message);
-    };
-    {
-        File to(CreateFileW(wideTemporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!to.valid())
-            throw FileError("Cannot create file " + destinationName);
-        char block[8192];
-        DWORD read = 0;
-        while (true) {
-            if (!ReadFile(from.get(), block, sizeof block, &read, nullptr)) {
-                to.close();
-                fail("Cannot open file " + sourceName);
+    const auto cannotCreate = [&] { return FileError("Cannot create file " + destinationName); };
+    ReplaceThroughTemporary(
+        destination,
+        [&](HANDLE to) -> std::optional<FileError> {
+            char block[8192];
+            DWORD read = 0;
+            while (ReadFile(from.get(), block, sizeof block, &read, nullptr)) {
+                if (read == 0)
+                    return FlushFileBuffers(to) ? std::nullopt
+                                                : std::optional<FileError>(cannotCreate());
+                DWORD written = 0;
+                if (!WriteFile(to, block, read, &written, nullptr) || written != read)
+                    return cannotCreate();
             }
-            if (read == 0)
-                break;
-            DWORD written = 0;
-            if (!WriteFile(to.get(), block, read, &written, nullptr) || written != read) {
-                to.close();
-                fail("Cannot create file " + destinationName);
-            }
-        }
-        if (!FlushFileBuffers(to.get())) {
-            to.close();
-            fail("Cannot create file " + destinationName);
-        }
-    }
-    if (!MoveFileExW(wideTemporary.c_str(), Widen(destination).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        fail("Cannot create file " + destinationName);
+            return FileError("Cannot open file " + sourceName);
+        },
+        cannotCreate);
     if (existing != INVALID_FILE_ATTRIBUTES)
         SetFileAttributesW(Widen(destination).c_str(), existing);
 }
