@@ -28,7 +28,6 @@ rule=(INPUT -d "$address" -p icmp --icmp-type echo-request -j DROP)
 trap '"${as_root[@]}" iptables -D "${rule[@]}"' EXIT
 
 source scripts/wine-env.sh
-prefix=${QUARL_TEST_PREFIX:-$PWD/build/wine-test}
-quarl_make_prefix "$prefix" null
+quarl_test_prefix
 quarl_wine_warm
 wine build/windows/bench/PingStallBench.exe "$address" "$ticks" </dev/null

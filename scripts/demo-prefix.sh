@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # Builds (or refreshes) a Wine prefix holding a demo installation of the games and the launcher.
 #
-#   scripts/demo-prefix.sh PREFIX LAUNCHER_DIR STANDIN_EXE
+#   scripts/demo-prefix.sh PREFIX LAUNCHER_EXE STANDIN_EXE
 #
 #   PREFIX       the Wine prefix; created once (X11 driver), kept on later runs
-#   LAUNCHER_DIR folder holding Launcher.exe; copied to C:\Quarl (skipped with a warning
-#                when Launcher.exe is not there yet)
+#   LAUNCHER_EXE the built Launcher.exe; copied to C:\Quarl
 #   STANDIN_EXE  the built StandInGame.exe; installed as the three game executables
 #
 # Each run refreshes the game folder's programs, the mods and the data files from demo/data,
@@ -14,21 +13,23 @@
 set -euo pipefail
 
 if [ $# -ne 3 ]; then
-    echo "usage: $0 PREFIX LAUNCHER_DIR STANDIN_EXE" >&2
+    echo "usage: $0 PREFIX LAUNCHER_EXE STANDIN_EXE" >&2
     exit 2
 fi
 
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
 prefix=$(realpath -m "$1")
-launcher_dir=$2
+launcher=$2
 standin=$3
 data=$QUARL_ROOT/demo/data
 
-if [ ! -f "$standin" ]; then
-    echo "demo-prefix: stand-in game not found: $standin" >&2
-    exit 1
-fi
+for program in "$launcher" "$standin"; do
+    if [ ! -f "$program" ]; then
+        echo "demo-prefix: not built: $program" >&2
+        exit 1
+    fi
+done
 
 # Replaces a file through a rename, so that a copy Wine has mapped (a program still running
 # from the prefix) is never overwritten in place.
@@ -78,11 +79,7 @@ install_text_tree "$data/mods" "$game/mods"
 for file in "$data"/launcher/*; do
     install_text "$file" "$quarl/$(basename "$file")"
 done
-if [ -f "$launcher_dir/Launcher.exe" ]; then
-    install_file "$launcher_dir/Launcher.exe" "$quarl/Launcher.exe"
-else
-    echo "demo-prefix: warning: no Launcher.exe in '$launcher_dir'; C:\\Quarl has no launcher" >&2
-fi
+install_file "$launcher" "$quarl/Launcher.exe"
 
 # --- Registry -------------------------------------------------------------------------------
 # Both keys are deleted first, so that a re-run gives the same demo state again.

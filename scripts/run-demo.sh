@@ -25,16 +25,7 @@ quarl_wine_env "$prefix"
 if [ ! -f "$build/build.ninja" ]; then
     cmake --preset windows
 fi
-targets=(standin_game)
-if ninja -C "$build" -t targets all 2>/dev/null | grep -q '^Launcher: '; then
-    targets+=(Launcher)
-fi
-cmake --build --preset windows -j 2 --target "${targets[@]}"
-
-if [ ! -f "$build/demo/paths.sh" ]; then
-    echo "run-demo: $build/demo/paths.sh is missing: is demo/ part of the build?" >&2
-    exit 1
-fi
+cmake --build --preset windows -j 2 --target standin_game Launcher
 source "$build/demo/paths.sh" # QUARL_STANDIN_EXE, QUARL_LAUNCHER_EXE
 
 # --- Display (before any Wine program: the session keeps the display it starts with) --------
@@ -47,26 +38,16 @@ if [ -z "${DISPLAY:-}" ]; then
         echo "run-demo: no DISPLAY; starting a virtual screen (Xvfb :99, 1024x768)."
         echo "run-demo: the launcher will not be visible; use scripts/screenshot.sh to see it,"
         echo "          Ctrl+C to end the demo."
-        # In its own session, so that Ctrl+C ends the launcher first and the screen after it.
-        setsid Xvfb :99 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
+        # Ctrl+C ends the launcher first and the screen after it.
+        quarl_start_xvfb 99
+        xvfb_pid=$QUARL_XVFB_PID
         # Wine's services leave with the last program; then the screen can go.
         trap 'timeout 10 wineserver -w 2>/dev/null; kill "$xvfb_pid" 2>/dev/null || true' EXIT
-        for _ in $(seq 100); do
-            [ -e /tmp/.X11-unix/X99 ] && break
-            sleep 0.1
-        done
     fi
 fi
 
 # --- Demo installation and launcher ---------------------------------------------------------
-launcher_dir=$(dirname "${QUARL_LAUNCHER_EXE:-/nonexistent/Launcher.exe}")
-"$here/demo-prefix.sh" "$prefix" "$launcher_dir" "$QUARL_STANDIN_EXE"
-
-if [ -z "${QUARL_LAUNCHER_EXE:-}" ] || [ ! -f "$QUARL_LAUNCHER_EXE" ]; then
-    echo "run-demo: Launcher.exe is not built yet; the demo installation is ready in $prefix" >&2
-    exit 1
-fi
+"$here/demo-prefix.sh" "$prefix" "$QUARL_LAUNCHER_EXE" "$QUARL_STANDIN_EXE"
 
 echo "run-demo: starting C:\\Quarl\\Launcher.exe (Wine prefix $prefix)"
 cd "$prefix/drive_c/Quarl"

@@ -63,14 +63,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+quarl_start_xvfb "$display"
+xvfb_pid=$QUARL_XVFB_PID
 export DISPLAY=":$display"
-for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$display" ] && xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { echo "screenshot: Xvfb did not start" >&2; exit 1; }
-    sleep 0.1
-done
 
 # --- Demo prefix (after the display: Wine's session takes the display of its first program) --
 paths=$QUARL_ROOT/build/windows/demo/paths.sh
@@ -79,8 +74,7 @@ if [ -z "${QUARL_STANDIN_EXE:-}" ] && [ -f "$paths" ]; then
     source "$paths"
 fi
 if [ -n "${QUARL_STANDIN_EXE:-}" ] && [ -f "$QUARL_STANDIN_EXE" ]; then
-    launcher_dir=$(dirname "${QUARL_LAUNCHER_EXE:-/nonexistent/Launcher.exe}")
-    "$here/demo-prefix.sh" "$prefix" "$launcher_dir" "$QUARL_STANDIN_EXE" >/dev/null
+    "$here/demo-prefix.sh" "$prefix" "${QUARL_LAUNCHER_EXE:-}" "$QUARL_STANDIN_EXE" >/dev/null
 elif [ ! -f "$prefix/drive_c/Games/Rogue Spear/RogueSpear.exe" ]; then
     echo "screenshot: no demo prefix at $prefix and no built programs to make one;" >&2
     echo "            build first: cmake --preset windows && cmake --build --preset windows" >&2

@@ -26,7 +26,6 @@ if [ "$(id -u)" -ne 0 ]; then
     fi
 fi
 source scripts/wine-env.sh
-export QUARL_TEST_PREFIX="$PWD/build/wine-test"
-quarl_make_prefix "$QUARL_TEST_PREFIX" null
+quarl_test_prefix
 quarl_wine_warm
 ctest --preset windows -j 2

@@ -2,6 +2,10 @@
 #   quarl_wine_env PREFIX           export the environment for a 32-bit prefix at PREFIX
 #   quarl_make_prefix PREFIX MODE   create PREFIX once (MODE: "null" headless, "x11" for a display)
 #   quarl_wine_warm                 start the wine server and its services before tests run
+#   quarl_test_prefix               the headless test prefix (QUARL_TEST_PREFIX, by default
+#                                   build/wine-test), made ready and exported
+#   quarl_start_xvfb NUMBER         start a virtual screen :NUMBER (1024x768) in the background,
+#                                   wait until it takes clients; its process id in QUARL_XVFB_PID
 
 QUARL_ROOT=${QUARL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 
@@ -37,4 +41,24 @@ quarl_wine_warm() {
     # Otherwise Wine's background services inherit the test runner's output pipe.
     wineserver -p >/dev/null 2>&1 </dev/null || true
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+quarl_test_prefix() {
+    QUARL_TEST_PREFIX=$(realpath -m "${QUARL_TEST_PREFIX:-$QUARL_ROOT/build/wine-test}")
+    export QUARL_TEST_PREFIX
+    quarl_make_prefix "$QUARL_TEST_PREFIX" null
+}
+
+quarl_start_xvfb() {
+    local display="$1"
+    # In its own session, so that Ctrl+C in the caller's terminal does not reach it first.
+    setsid Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    QUARL_XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -e "/tmp/.X11-unix/X$display" ] && return 0
+        kill -0 "$QUARL_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "Xvfb :$display did not start" >&2
+    return 1
 }

@@ -16,9 +16,9 @@ fi
 standin=$(realpath "$1")
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
-prefix=$(realpath -m "${QUARL_TEST_PREFIX:-$QUARL_ROOT/build/wine-test}")
-quarl_make_prefix "$prefix" null
+quarl_test_prefix
 quarl_wine_warm
+prefix=$QUARL_TEST_PREFIX
 
 passed=0
 failed=0
