@@ -18,16 +18,22 @@ case "$address" in
     ;;
 esac
 
-scripts/install-deps.sh windows bench
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j 2 --target ping_stall_bench >/dev/null
+source scripts/wine-env.sh
+quarl_wine_bits
+if [ "$QUARL_WINE_BITS" = 64 ]; then
+    echo "ping-stall: the x86-64 build under 64-bit Wine: $QUARL_WINE_REASON"
+    scripts/install-deps.sh windows-build windows64 bench
+else
+    scripts/install-deps.sh windows bench
+fi
+cmake --preset "$QUARL_WINDOWS_PRESET" >/dev/null
+cmake --build --preset "$QUARL_WINDOWS_PRESET" -j 2 --target ping_stall_bench >/dev/null
 
 if [ "$(id -u)" -eq 0 ]; then as_root=(); else as_root=(sudo); fi
 rule=(INPUT -d "$address" -p icmp --icmp-type echo-request -j DROP)
 "${as_root[@]}" iptables -A "${rule[@]}"
 trap '"${as_root[@]}" iptables -D "${rule[@]}"' EXIT
 
-source scripts/wine-env.sh
 quarl_test_prefix
 quarl_wine_warm
-wine build/windows/bench/PingStallBench.exe "$address" "$ticks" </dev/null
+wine "build/$QUARL_WINDOWS_PRESET/bench/PingStallBench.exe" "$address" "$ticks" </dev/null

@@ -111,12 +111,19 @@ Windows Registry Editor Version 5.00
 "UseMod"="TRUE"
 EOF
 sed -i 's/$/\r/' "$reg_file"
+view=()
+if [ "$QUARL_WINE_BITS" = 64 ]; then
+    # The game and the launcher read the machine's keys in the 32-bit view of the registry; the
+    # 64-bit regedit reaches it by its real name.
+    sed -i 's/HKEY_LOCAL_MACHINE\\Software\\/&Wow6432Node\\/' "$reg_file"
+    view=(/reg:32)
+fi
 wine regedit /S 'C:\windows\temp\quarl-demo.reg' </dev/null >/dev/null 2>&1
 
 # regedit /S reports nothing: check that the values arrived.
 check_value() {
     local key="$1" name="$2" expected="$3" out
-    out=$(wine reg query "$key" /v "$name" </dev/null 2>/dev/null | tr -d '\r' || true)
+    out=$(wine reg query "$key" /v "$name" "${view[@]}" </dev/null 2>/dev/null | tr -d '\r' || true)
     if ! grep -qF -- "$expected" <<<"$out"; then
         echo "demo-prefix: registry value $key\\$name was not written" >&2
         exit 1

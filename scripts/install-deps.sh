@@ -3,8 +3,11 @@
 #
 #   scripts/install-deps.sh SET...
 #
-#   windows     cmake, ninja, mingw-w64 i686 (posix threads), wine with 32-bit support,
-#               Wine's fonts; Xvfb too when there is no DISPLAY
+#   windows        windows-build, and wine with 32-bit support to run it
+#   windows-build  cmake, ninja, mingw-w64 i686 (posix threads), Wine's fonts; Xvfb too when
+#                  there is no DISPLAY
+#   windows64      mingw-w64 x86-64 (posix threads) and 64-bit Wine, for machines that cannot
+#                  execute 32-bit programs
 #   native      cmake, ninja, g++, GoogleTest sources, clang-format
 #   screenshot  Xvfb, xdotool, xwd, ImageMagick
 #   bench       iptables (makes a loopback address silent for the ping stall benchmark)
@@ -14,7 +17,7 @@
 set -euo pipefail
 
 if [ $# -eq 0 ]; then
-    echo "usage: $0 windows|native|screenshot|bench..." >&2
+    echo "usage: $0 windows|windows-build|windows64|native|screenshot|bench..." >&2
     exit 2
 fi
 
@@ -44,14 +47,20 @@ need() {
 
 for set in "$@"; do
     case "$set" in
-    windows)
+    windows | windows-build | windows64)
         need cmake cmd:cmake
         need ninja-build cmd:ninja
         need g++-mingw-w64-i686-posix cmd:i686-w64-mingw32-g++-posix
-        need wine cmd:wine
-        need wine32:i386 pkg
         need fonts-wine file:/usr/share/wine/fonts/tahoma.ttf
         [ -n "${DISPLAY:-}" ] || need xvfb cmd:Xvfb
+        if [ "$set" = windows ]; then
+            need wine cmd:wine
+            need wine32:i386 pkg
+        elif [ "$set" = windows64 ]; then
+            need g++-mingw-w64-x86-64-posix cmd:x86_64-w64-mingw32-g++-posix
+            need wine cmd:wine
+            need wine64 file:/usr/lib/wine/wine64
+        fi
         ;;
     native)
         need cmake cmd:cmake
@@ -70,7 +79,7 @@ for set in "$@"; do
         need iptables file:/usr/sbin/iptables
         ;;
     *)
-        echo "install-deps: unknown set '$set' (windows, native, screenshot, bench)" >&2
+        echo "install-deps: unknown set '$set' (windows, windows-build, windows64, native, screenshot, bench)" >&2
         exit 2
         ;;
     esac

@@ -5,8 +5,10 @@
 #
 # Installs missing Debian packages (scripts/install-deps.sh windows), builds the "windows"
 # preset, prepares the Wine prefix build/demo-prefix (scripts/demo-prefix.sh) and runs
-# C:\Quarl\Launcher.exe there. The games in the prefix are stand-ins: each shows what the
-# launcher asked it to do and records it in C:\Games\Rogue Spear\standin-log.txt.
+# C:\Quarl\Launcher.exe there. On a machine that cannot execute 32-bit programs (or with
+# QUARL_WINE_BITS=64) it uses the "windows64" preset and a 64-bit prefix, build/demo-prefix64.
+# The games in the prefix are stand-ins: each shows what the launcher asked it to do and records
+# it in C:\Games\Rogue Spear\standin-log.txt.
 # Without a DISPLAY the launcher runs on a virtual screen (Xvfb :99) that cannot be seen; take
 # a picture with scripts/screenshot.sh instead, or end the demo with Ctrl+C.
 set -euo pipefail
@@ -15,17 +17,24 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/wine-env.sh"
 cd "$QUARL_ROOT"
 
-build=$QUARL_ROOT/build/windows
-prefix=$(realpath -m "${QUARL_DEMO_PREFIX:-$QUARL_ROOT/build/demo-prefix}")
+quarl_wine_bits
+build=$QUARL_ROOT/build/$QUARL_WINDOWS_PRESET
+suffix=
+if [ "$QUARL_WINE_BITS" = 64 ]; then
+    suffix=64
+    echo "run-demo: using the x86-64 build under 64-bit Wine: $QUARL_WINE_REASON"
+    "$here/install-deps.sh" windows-build windows64
+else
+    "$here/install-deps.sh" windows
+fi
+prefix=$(realpath -m "${QUARL_DEMO_PREFIX:-$QUARL_ROOT/build/demo-prefix$suffix}")
 quarl_wine_env "$prefix"
-
-"$here/install-deps.sh" windows
 
 # --- Build ----------------------------------------------------------------------------------
 if [ ! -f "$build/build.ninja" ]; then
-    cmake --preset windows
+    cmake --preset "$QUARL_WINDOWS_PRESET"
 fi
-cmake --build --preset windows -j 2 --target standin_game Launcher
+cmake --build --preset "$QUARL_WINDOWS_PRESET" -j 2 --target standin_game Launcher
 source "$build/demo/paths.sh" # QUARL_STANDIN_EXE, QUARL_LAUNCHER_EXE
 
 # --- Display (before any Wine program: the session keeps the display it starts with) --------

@@ -11,13 +11,16 @@
 #   QUARL_SHOT_EXE     Windows path of the program to run (default C:\Quarl\Launcher.exe); it
 #                      runs with its own folder as working folder, e.g.
 #                      QUARL_SHOT_EXE='C:\Games\Rogue Spear\RogueSpear.exe'
-#   QUARL_SHOT_PREFIX  the demo prefix (default build/demo-prefix)
+#   QUARL_SHOT_PREFIX  the demo prefix (default build/demo-prefix, build/demo-prefix64 for the
+#                      x86-64 build)
 #   QUARL_SHOT_FULL=1  keep the whole screen instead of cropping to the window
 #   QUARL_SHOT_WAIT    seconds to wait for the window (default 60)
 #   QUARL_SHOT_SETTLE  seconds to let the program work before the picture (default 1.5); 7 shows
 #                      the first ping result
 #   QUARL_LAUNCHER_EXE, QUARL_STANDIN_EXE  built programs for the prefix; by default read from
 #                      build/windows/demo/paths.sh
+#   QUARL_WINE_BITS    64 uses the x86-64 build (build/windows64) under 64-bit Wine; that is the
+#                      default on a machine that cannot execute 32-bit programs
 #
 # The prefix is refreshed with scripts/demo-prefix.sh when the built programs are known, so the
 # picture shows the current build and the demo's registry state.
@@ -35,7 +38,13 @@ out=$(realpath -m "$1")
 caption=${2:-Quarl Launcher}
 shift $(($# >= 2 ? 2 : 1))
 exe=${QUARL_SHOT_EXE:-'C:\Quarl\Launcher.exe'}
-prefix=$(realpath -m "${QUARL_SHOT_PREFIX:-$QUARL_ROOT/build/demo-prefix}")
+quarl_wine_bits
+suffix=
+if [ "$QUARL_WINE_BITS" = 64 ]; then
+    suffix=64
+    echo "screenshot: using the x86-64 build under 64-bit Wine: $QUARL_WINE_REASON"
+fi
+prefix=$(realpath -m "${QUARL_SHOT_PREFIX:-$QUARL_ROOT/build/demo-prefix$suffix}")
 wait_seconds=${QUARL_SHOT_WAIT:-60}
 
 for tool in Xvfb xdotool xwd convert; do
@@ -68,7 +77,7 @@ xvfb_pid=$QUARL_XVFB_PID
 export DISPLAY=":$display"
 
 # --- Demo prefix (after the display: Wine's session takes the display of its first program) --
-paths=$QUARL_ROOT/build/windows/demo/paths.sh
+paths=$QUARL_ROOT/build/$QUARL_WINDOWS_PRESET/demo/paths.sh
 if [ -z "${QUARL_STANDIN_EXE:-}" ] && [ -f "$paths" ]; then
     # shellcheck disable=SC1090
     source "$paths"
@@ -77,7 +86,8 @@ if [ -n "${QUARL_STANDIN_EXE:-}" ] && [ -f "$QUARL_STANDIN_EXE" ]; then
     "$here/demo-prefix.sh" "$prefix" "${QUARL_LAUNCHER_EXE:-}" "$QUARL_STANDIN_EXE" >/dev/null
 elif [ ! -f "$prefix/drive_c/Games/Rogue Spear/RogueSpear.exe" ]; then
     echo "screenshot: no demo prefix at $prefix and no built programs to make one;" >&2
-    echo "            build first: cmake --preset windows && cmake --build --preset windows" >&2
+    echo "            build first: cmake --preset $QUARL_WINDOWS_PRESET &&" \
+        "cmake --build --preset $QUARL_WINDOWS_PRESET" >&2
     exit 1
 fi
 quarl_wine_env "$prefix"

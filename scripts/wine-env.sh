@@ -1,19 +1,70 @@
 # Shared Wine settings for tests, the demo and screenshots. Source it; it defines:
-#   quarl_wine_env PREFIX           export the environment for a 32-bit prefix at PREFIX
+#   quarl_wine_bits                 decide which Wine this run uses, 32 or 64 bits, and why:
+#                                   sets QUARL_WINE_BITS, QUARL_WINE_REASON and QUARL_WINDOWS_PRESET
+#   quarl_wine_env PREFIX           export the environment for a prefix at PREFIX, of the bits
+#                                   QUARL_WINE_BITS names
 #   quarl_make_prefix PREFIX MODE   create PREFIX once (MODE: "null" headless, "x11" for a display)
 #   quarl_wine_warm                 start the wine server and its services before tests run
 #   quarl_test_prefix               the headless test prefix (QUARL_TEST_PREFIX, by default
-#                                   build/wine-test), made ready and exported
+#                                   build/wine-test, or build/wine-test64 for 64 bits), made ready
+#                                   and exported
 #   quarl_start_xvfb NUMBER         start a virtual screen :NUMBER (1024x768) in the background,
 #                                   wait until it takes clients; its process id in QUARL_XVFB_PID
+#
+# The product is a 32-bit program and runs under 32-bit Wine. Some machines cannot execute any
+# 32-bit Linux program, and so cannot start 32-bit Wine: there the x86-64 build of the same
+# sources runs under 64-bit Wine instead. QUARL_WINE_BITS=64 asks for that on any machine.
 
 QUARL_ROOT=${QUARL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 
+# True when this machine executes 32-bit programs: runs a tiny static 32-bit program (exit 0).
+quarl_can_run_32bit() {
+    local dir status=1
+    dir=$(mktemp -d)
+    if printf '.globl _start\n_start:\n movl $1, %%eax\n xorl %%ebx, %%ebx\n int $0x80\n' |
+        as --32 -o "$dir/probe.o" - 2>/dev/null &&
+        ld -m elf_i386 -o "$dir/probe" "$dir/probe.o" 2>/dev/null; then
+        "$dir/probe" 2>/dev/null && status=0
+    fi
+    rm -rf "$dir"
+    return $status
+}
+
+quarl_wine_bits() {
+    case "${QUARL_WINE_BITS:-}" in
+    32 | 64) QUARL_WINE_REASON=${QUARL_WINE_REASON:-"QUARL_WINE_BITS=$QUARL_WINE_BITS asks for it"} ;;
+    '')
+        if quarl_can_run_32bit; then
+            QUARL_WINE_BITS=32
+            QUARL_WINE_REASON="this machine executes 32-bit programs"
+        else
+            QUARL_WINE_BITS=64
+            QUARL_WINE_REASON="this machine cannot execute 32-bit programs (a 32-bit probe failed)"
+        fi
+        ;;
+    *)
+        echo "QUARL_WINE_BITS must be 32 or 64, not '$QUARL_WINE_BITS'" >&2
+        return 2
+        ;;
+    esac
+    if [ "$QUARL_WINE_BITS" = 64 ]; then QUARL_WINDOWS_PRESET=windows64; else QUARL_WINDOWS_PRESET=windows; fi
+    export QUARL_WINE_BITS QUARL_WINE_REASON QUARL_WINDOWS_PRESET
+}
+
 quarl_wine_env() {
+    quarl_wine_bits
     export WINEPREFIX="$1"
-    export WINEARCH=win32
     export WINEDEBUG=${WINEDEBUG:--all}
     export WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ "$QUARL_WINE_BITS" = 64 ]; then
+        export WINEARCH=win64
+        case ":$PATH:" in
+        *":$QUARL_ROOT/scripts/wine64:"*) ;;
+        *) export PATH="$QUARL_ROOT/scripts/wine64:$PATH" ;;
+        esac
+    else
+        export WINEARCH=win32
+    fi
 }
 
 quarl_make_prefix() {
@@ -44,7 +95,10 @@ quarl_wine_warm() {
 }
 
 quarl_test_prefix() {
-    QUARL_TEST_PREFIX=$(realpath -m "${QUARL_TEST_PREFIX:-$QUARL_ROOT/build/wine-test}")
+    quarl_wine_bits
+    local default=$QUARL_ROOT/build/wine-test
+    [ "$QUARL_WINE_BITS" = 64 ] && default=$QUARL_ROOT/build/wine-test64
+    QUARL_TEST_PREFIX=$(realpath -m "${QUARL_TEST_PREFIX:-$default}")
     export QUARL_TEST_PREFIX
     quarl_make_prefix "$QUARL_TEST_PREFIX" null
 }

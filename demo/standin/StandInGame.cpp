@@ -502,6 +502,19 @@ int ShowReport(HINSTANCE instance, int showCommand, const std::wstring& caption,
     return 0;
 }
 
+// A game key string as the 32-bit game reads it: from the 32-bit view of the registry, whatever
+// this stand-in's own build.
+bool ReadGameString(const wchar_t* key, const wchar_t* value, wchar_t* data, DWORD size) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key, 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &handle) !=
+        ERROR_SUCCESS)
+        return false;
+    const bool read =
+        RegGetValueW(handle, nullptr, value, RRF_RT_REG_SZ, nullptr, data, &size) == ERROR_SUCCESS;
+    RegCloseKey(handle);
+    return read;
+}
+
 // The game key values the launcher prepares at a launch, as the game would read them.
 std::wstring DescribeGameKey(const std::wstring& folder) {
     static const wchar_t* const kKeys[] = {L"Software\\Red Storm Entertainment\\Rogue Spear",
@@ -514,16 +527,12 @@ std::wstring DescribeGameKey(const std::wstring& folder) {
     std::wstring text;
     for (const wchar_t* key : kKeys) {
         wchar_t installed[MAX_PATH] = {};
-        DWORD size = sizeof installed;
-        if (RegGetValueW(HKEY_LOCAL_MACHINE, key, L"InstallationPath", RRF_RT_REG_SZ, nullptr,
-                         installed, &size) != ERROR_SUCCESS ||
+        if (!ReadGameString(key, L"InstallationPath", installed, sizeof installed) ||
             installed[0] == L'\0')
             continue;
         for (const wchar_t* value : kValues) {
             wchar_t data[512] = {};
-            size = sizeof data;
-            const bool present = RegGetValueW(HKEY_LOCAL_MACHINE, key, value, RRF_RT_REG_SZ,
-                                              nullptr, data, &size) == ERROR_SUCCESS;
+            const bool present = ReadGameString(key, value, data, sizeof data);
             text += L"    " + std::wstring(value) + L" = " +
                     (present ? L"\"" + std::wstring(data) + L"\"" : L"(not set)") + L"\r\n";
         }

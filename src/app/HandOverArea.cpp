@@ -39,7 +39,10 @@ std::size_t SlotLength(const std::string& argument) {
 std::uintptr_t ReadHandOverWindow(std::span<const std::byte> area) {
     if (area.size() < kHandOverAreaSize)
         return 0;
-    return ReadNumber(area, kWindowOffset);
+    // Window handles have 32 significant bits on every Windows, and a 64-bit program widens a
+    // 32-bit one with its sign: a 32-bit and a 64-bit launcher read the same handle.
+    const auto stored = static_cast<std::int32_t>(ReadNumber(area, kWindowOffset));
+    return static_cast<std::uintptr_t>(static_cast<std::intptr_t>(stored));
 }
 
 void WriteHandOverWindow(std::span<std::byte> area, std::uintptr_t window) {

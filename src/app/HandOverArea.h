@@ -24,7 +24,8 @@ inline constexpr std::size_t kHandOverArgumentLength = kHandOverSlotSize - 1;
 // The window message a second start posts to the running launcher's message window.
 inline constexpr unsigned kHandOverMessage = 1324;
 
-// The window handle field.
+// The window handle field: 32 bits, written truncated and read sign-extended, as Windows
+// passes window handles between 32-bit and 64-bit programs.
 std::uintptr_t ReadHandOverWindow(std::span<const std::byte> area);
 void WriteHandOverWindow(std::span<std::byte> area, std::uintptr_t window);
 

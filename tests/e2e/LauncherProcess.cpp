@@ -65,19 +65,18 @@ DWORD Process::waitForExit(DWORD timeoutMs) {
 
 void SetString(HKEY root, const std::wstring& path, const std::wstring& name,
                const std::wstring& value) {
-    RegSetKeyValueW(root, path.c_str(), name.c_str(), REG_SZ, value.c_str(),
-                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    SetValue(root, path, name, REG_SZ, value.c_str(),
+             static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value) {
-    RegSetKeyValueW(root, path.c_str(), name.c_str(), REG_DWORD, &value, sizeof value);
+    SetValue(root, path, name, REG_DWORD, &value, sizeof value);
 }
 
 std::wstring GetString(HKEY root, const std::wstring& path, const std::wstring& name) {
     wchar_t buffer[1024];
     DWORD size = sizeof buffer;
-    if (RegGetValueW(root, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, buffer, &size) !=
-        ERROR_SUCCESS)
+    if (GetValue(root, path, name, RRF_RT_REG_SZ, buffer, &size) != ERROR_SUCCESS)
         return L"<missing>";
     return buffer;
 }
@@ -85,8 +84,7 @@ std::wstring GetString(HKEY root, const std::wstring& path, const std::wstring& 
 DWORD GetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD fallback) {
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (RegGetValueW(root, path.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
+    if (GetValue(root, path, name, RRF_RT_REG_DWORD, &value, &size) != ERROR_SUCCESS)
         return fallback;
     return value;
 }

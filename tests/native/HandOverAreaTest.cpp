@@ -39,6 +39,18 @@ TEST(HandOverArea, ArgumentsAndTheWindowHandleGoThroughTheSharedLayout) {
     EXPECT_EQ(ReadHandOverWindow(area), 0x00A1B2C3u) << "arguments leave the handle alone";
 }
 
+// The handle field is 32 bits in every build: a 64-bit launcher truncates its handle when it
+// writes and widens with the sign when it reads, so 32-bit and 64-bit copies agree.
+TEST(HandOverArea, TheWindowHandleIs32BitsWidenedWithItsSign) {
+    Area area(kHandOverAreaSize);
+    const auto negative = static_cast<std::uintptr_t>(std::intptr_t{-0x1234});
+    WriteHandOverWindow(area, negative);
+    EXPECT_EQ(area[0], std::byte{0xCC});
+    EXPECT_EQ(area[3], std::byte{0xFF});
+    EXPECT_EQ(area[4], std::byte{0}) << "the argument count is not touched";
+    EXPECT_EQ(ReadHandOverWindow(area), negative);
+}
+
 TEST(HandOverArea, TheFirstTenArgumentsEachCutTo300BytesAreHandedOver) {
     Area area(kHandOverAreaSize);
     std::vector<std::string> eleven;

@@ -50,10 +50,42 @@ inline void WriteWholeFile(const std::wstring& path, const std::string& content)
     CloseHandle(file);
 }
 
+// The tests address the registry in the view the launcher and the game use: the 32-bit one.
+inline constexpr REGSAM kGameView = KEY_WOW64_32KEY;
+
 // Deletes a registry key with all its subkeys.
 inline void DeleteTree(HKEY root, const std::wstring& path) {
-    RegDeleteTreeW(root, path.c_str());
-    RegDeleteKeyW(root, path.c_str());
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_ALL_ACCESS | kGameView, &key) == ERROR_SUCCESS) {
+        RegDeleteTreeW(key, nullptr);
+        RegCloseKey(key);
+    }
+    RegDeleteKeyExW(root, path.c_str(), kGameView, 0);
+}
+
+// Writes a value, creating the key.
+inline LSTATUS SetValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type,
+                        const void* data, DWORD size) {
+    HKEY key = nullptr;
+    LSTATUS result = RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE | kGameView,
+                                     nullptr, &key, nullptr);
+    if (result != ERROR_SUCCESS)
+        return result;
+    result = RegSetValueExW(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+    return result;
+}
+
+// Reads a value with RegGetValueW's type flags (RRF_RT_...).
+inline LSTATUS GetValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD flags,
+                        void* data, DWORD* size, REGSAM view = kGameView) {
+    HKEY key = nullptr;
+    LSTATUS result = RegOpenKeyExW(root, path.c_str(), 0, KEY_QUERY_VALUE | view, &key);
+    if (result != ERROR_SUCCESS)
+        return result;
+    result = RegGetValueW(key, nullptr, name.c_str(), flags, nullptr, data, size);
+    RegCloseKey(key);
+    return result;
 }
 
 } // namespace quarl::tests

@@ -26,15 +26,14 @@ public:
     std::string sandbox() const override { return sandbox_; }
     void createKey(platform::RootKey root, const std::string& path) override {
         HKEY key = nullptr;
-        RegCreateKeyExW(Root(root), Widen(path).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr);
+        RegCreateKeyExW(Root(root), Widen(path).c_str(), 0, nullptr, 0, KEY_WRITE | kGameView,
+                        nullptr, &key, nullptr);
         RegCloseKey(key);
     }
     void putBinary(platform::RootKey root, const std::string& path,
                    const std::string& name) override {
         const BYTE data[] = {1, 2, 3};
-        RegSetKeyValueW(Root(root), Widen(path).c_str(), Widen(name).c_str(), REG_BINARY, data,
-                        sizeof data);
+        SetValue(Root(root), Widen(path), Widen(name), REG_BINARY, data, sizeof data);
     }
 
 private:

@@ -15,6 +15,12 @@ HKEY RootHandle(RootKey root) {
     return root == RootKey::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
+// The game is a 32-bit program: its key, and the launcher's values beside it, live in the 32-bit
+// view of the registry (under WOW6432Node on 64-bit Windows). Every key is opened in that view,
+// so that any build of the launcher reads and writes exactly what the game reads. A 32-bit
+// program is in that view anyway, and 32-bit Windows ignores the flag.
+constexpr REGSAM kGameView = KEY_WOW64_32KEY;
+
 // An open registry key, closed when it goes out of scope.
 class Key {
 public:
@@ -40,26 +46,32 @@ private:
 
 bool Win32Registry::keyExists(RootKey root, std::string_view path) const {
     Key key;
-    return RegOpenKeyExW(RootHandle(root), Widen(path).c_str(), 0, KEY_READ, key.out()) ==
-           ERROR_SUCCESS;
+    return RegOpenKeyExW(RootHandle(root), Widen(path).c_str(), 0, KEY_READ | kGameView,
+                         key.out()) == ERROR_SUCCESS;
 }
 
 std::optional<RegistryValue> Win32Registry::readValue(RootKey root, std::string_view path,
                                                       std::string_view name) const {
     Key key;
-    if (RegOpenKeyExW(RootHandle(root), Widen(path).c_str(), 0, KEY_READ, key.out()) !=
+    if (RegOpenKeyExW(RootHandle(root), Widen(path).c_str(), 0, KEY_READ | kGameView, key.out()) !=
         ERROR_SUCCESS)
         return std::nullopt;
     const auto wideName = Widen(name);
     DWORD type = 0;
     DWORD size = 0;
     LONG result = RegQueryValueExW(key.get(), wideName.c_str(), nullptr, &type, nullptr, &size);
+    std::vector<BYTE> data;
+    // Another program may make the value longer between the size query and the read: ask again
+    // with the size it reports then.
+    while (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
+        data.resize(size + sizeof(wchar_t));
+        size = static_cast<DWORD>(data.size());
+        result = RegQueryValueExW(key.get(), wideName.c_str(), nullptr, &type, data.data(), &size);
+        if (result == ERROR_SUCCESS)
+            break;
+    }
     if (result == ERROR_FILE_NOT_FOUND)
         return std::nullopt;
-    if (result != ERROR_SUCCESS)
-        Fail("Failed to read", name, result);
-    std::vector<BYTE> data(size + sizeof(wchar_t));
-    result = RegQueryValueExW(key.get(), wideName.c_str(), nullptr, &type, data.data(), &size);
     if (result != ERROR_SUCCESS)
         Fail("Failed to read", name, result);
     switch (type) {
@@ -88,10 +100,11 @@ bool Win32Registry::writeValue(RootKey root, std::string_view path, std::string_
     const auto widePath = Widen(path);
     LONG result;
     if (createKey)
-        result = RegCreateKeyExW(RootHandle(root), widePath.c_str(), 0, nullptr, 0, KEY_WRITE,
-                                 nullptr, key.out(), nullptr);
+        result = RegCreateKeyExW(RootHandle(root), widePath.c_str(), 0, nullptr, 0,
+                                 KEY_WRITE | kGameView, nullptr, key.out(), nullptr);
     else
-        result = RegOpenKeyExW(RootHandle(root), widePath.c_str(), 0, KEY_WRITE, key.out());
+        result =
+            RegOpenKeyExW(RootHandle(root), widePath.c_str(), 0, KEY_WRITE | kGameView, key.out());
     if (result == ERROR_FILE_NOT_FOUND && !createKey)
         return false;
     if (result != ERROR_SUCCESS)

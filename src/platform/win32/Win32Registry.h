@@ -6,7 +6,7 @@ namespace quarl::platform::win32 {
 
 // The registry through the wide API, in the view an unmanifested 32-bit program sees (the
 // launcher requests no execution level, so HKEY_LOCAL_MACHINE writes of a standard user are
-// virtualized exactly as the game's are).
+// virtualized exactly as the game's are): the 32-bit view, whatever the launcher's own build.
 class Win32Registry final : public Registry {
 public:
     bool keyExists(RootKey root, std::string_view path) const override;
