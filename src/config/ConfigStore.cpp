@@ -16,7 +16,9 @@ namespace {
 } // namespace
 
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
-    if (!text.empty() && text.front() == '+')
+    // One sign at most, before the digits: from_chars reads a minus but no plus, so a plus is
+    // taken off here, unless another sign follows it.
+    if (text.starts_with('+') && !text.starts_with("+-"))
         text.remove_prefix(1);
     if (text.empty())
         return std::nullopt;

@@ -82,7 +82,7 @@ TEST_P(StoreContract, IntegersAndTheirTextForms) {
 
     s.WriteRegIntegerFromText(root(), key_, "Volume", "42");
     EXPECT_EQ(s.ReadRegInteger(root(), key_, "Volume"), 42);
-    for (const char* bad : {"12a", "", " ", "4 2", "0x10", "99999999999"}) {
+    for (const char* bad : {"12a", "", " ", "4 2", "0x10", "99999999999", "+-5", "-+5", "+", "-"}) {
         SCOPED_TRACE(bad);
         s.WriteRegIntegerFromText(root(), key_, "Volume", bad);
         EXPECT_EQ(s.ReadRegInteger(root(), key_, "Volume"), 42);
