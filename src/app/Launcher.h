@@ -2,56 +2,60 @@
 
 #include "app/MainForm.h"
 #include "app/SingleInstance.h"
-#include "app/StartupState.h"
-#include "config/ConfigStore.h"
+#include "config/Session.h"
 #include "launch/ResumeForm.h"
+#include "mods/ModList.h"
 #include "net/PingMonitor.h"
 #include "net/PingStatsForm.h"
 #include "platform/Platform.h"
 #include "ui/Form.h"
 
-#include <string>
-
 namespace quarl::app {
 
-// The launcher process: its services, its process-wide state and its twelve windows, created
-// once in this order and shown and hidden, never rebuilt.
+// The launcher process: its services, its session, the subsystems that work on the main
+// window's choices, and its twelve windows, created once in this order and shown and hidden,
+// never rebuilt. The operations that cross windows live here in app (start-up in MainForm, the
+// launch road, the switches, the hand-over).
 class Launcher {
 public:
     explicit Launcher(platform::Platform& platform);
+    Launcher(const Launcher&) = delete;
+    Launcher& operator=(const Launcher&) = delete;
 
     platform::Platform& platform;
-    config::ConfigStore store;
-    StartupState state;
-    net::PingState ping;
+    config::Session session;
     ui::Application application;
 
     MainForm frmMain{*this};
+    mods::ModList mods{session, platform.files, frmMain.modChoices()};
+    net::PingMonitor ping{session, platform.icmp, frmMain.pingChoices(), frmPingStats};
+
     ui::Form frmWiz{"frmWiz", "Quarl Launcher Wizard"};
     ui::Form frmTool{"frmTool", "Launcher Tool"};
     ui::Form AboutBox{"AboutBox", "About Quarl Launcher"};
     ui::Form frmAddressBook{"frmAddressBook", "Address Book"};
     ui::Form frmSettings{"frmSettings", "Game Settings. . ."};
     ui::Form frmModInfo{"frmModInfo", "Mod Information"};
-    launch::ResumeForm frmResume{*this};
+    launch::ResumeForm frmResume{platform, session.store};
     ui::Form frmIPAddress{"frmIPAddress", "Local IP Addresses"};
-    net::PingStatsForm frmPingStats{*this};
+    net::PingStatsForm frmPingStats{ping};
     ui::Form frmABEdit{"frmABEdit", "frmABEdit"};
     ui::Form frmJoinRW{"frmJoinRW", "Join Channel"};
 
     // Last, so that it goes first: no hand-over arrives once the windows are gone.
     InstanceHandOver handOver;
 
-    // Launcher key and game key access with the paths chosen at start-up.
-    std::string launcherString(std::string_view value) const;
-    void writeLauncherString(std::string_view value, std::string_view text);
-    std::string gameString(std::string_view value) const;
-    void writeGameString(std::string_view value, std::string_view text);
-    std::string gameFolder() const { return gameString("InstallationPath"); }
-
     // Shows the Launch Wizard when the launcher flag "Wizard" is set and the Tools menu item
     // "Launch &Wizard" is enabled.
     void WizardCheck();
 };
+
+// The launch: checks what goes on the game's command line, saves the window state, swaps the
+// mouse buttons, prepares and starts the game, then closes the launcher or shows the resume
+// window.
+void LaunchGame(Launcher& launcher);
+
+// The player is back from the game (the resume window's "&Resume", after the mouse buttons).
+void ResumeFromGame(Launcher& launcher);
 
 } // namespace quarl::app

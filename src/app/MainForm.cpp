@@ -2,13 +2,11 @@
 
 #include "app/Launcher.h"
 #include "app/Switches.h"
-#include "app/Text.h"
+#include "base/ScopeExit.h"
+#include "base/Text.h"
 #include "companions/Companions.h"
 #include "config/LauncherKey.h"
-#include "launch/GameLaunch.h"
 #include "launch/MouseSwap.h"
-#include "mods/ModList.h"
-#include "net/PingMonitor.h"
 #include "net/ServerHistory.h"
 
 namespace quarl::app {
@@ -97,23 +95,82 @@ MainForm::MainForm(Launcher& launcher) : Form("frmMain", "Quarl Launcher"), laun
 MainForm::~MainForm() = default;
 
 void MainForm::wireHandlers() {
-    rbRS.onClick = [this] { rbRSClick(); };
-    rbUO.onClick = [this] { rbUOClick(); };
-    rbCO.onClick = [this] { rbCOClick(); };
-    chkUseNetwork.onClick = [this] { chkUseNetworkClick(); };
-    rbJoin.onClick = [this] { rbJoinClick(); };
-    rbHost.onClick = [this] { rbHostClick(); };
-    chkUseMod.onClick = [this] { mods::UseModClick(launcher_); };
-    ListBox1.onClick = [this] { mods::SaveModSelection(launcher_); };
+    // A click reaction, then the enabled state derived again, also when the reaction fails.
+    const auto reaction = [this](auto react) {
+        return [this, react] {
+            base::ScopeExit derive([this] { updateControls(); });
+            react();
+        };
+    };
+    rbRS.onClick = reaction([this] { rbRSClick(); });
+    rbUO.onClick = reaction([this] { rbUOClick(); });
+    rbCO.onClick = reaction([this] { rbCOClick(); });
+    chkUseNetwork.onClick = reaction([this] { chkUseNetworkClick(); });
+    rbJoin.onClick = reaction([this] { rbJoinClick(); });
+    rbHost.onClick = reaction([this] { rbHostClick(); });
+    chkUseMod.onClick = reaction([this] { launcher_.mods.UseModClick(); });
+    ListBox1.onClick = [this] { launcher_.mods.SaveModSelection(); };
     // The mod information window is not there yet: a double-click does nothing and the menu
     // item shows disabled, rather than disabling the main window behind an empty one.
-    PingTimer.onTimer = [this] { net::PingTimerTimer(launcher_); };
+    PingTimer.onTimer = [this] { launcher_.ping.PingTimerTimer(); };
     imgPing.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
     Pingtime.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
     mnuPingDetails.onClick = [this] { launcher_.frmPingStats.show(); };
     mnuExit.onClick = [this] { close(); };
-    btnLaunch.onClick = [this] { launch::LaunchGame(launcher_); };
-    mnuLaunch.onClick = [this] { launch::LaunchGame(launcher_); };
+    btnLaunch.onClick = [this] { LaunchGame(launcher_); };
+    mnuLaunch.onClick = [this] { LaunchGame(launcher_); };
+}
+
+mods::ModChoices MainForm::modChoices() {
+    return {rbRS, rbUO, chkUseMod, ListBox1};
+}
+
+net::PingChoices MainForm::pingChoices() {
+    return {chkUseNetwork, rbJoin, txtIPAddress, PingTimer, imgPing, Pingtime};
+}
+
+launch::LaunchChoices MainForm::launchChoices() const {
+    using launch::Game;
+    launch::LaunchChoices choices;
+    choices.game = rbRS.selected()   ? Game::RogueSpear
+                   : rbUO.selected() ? Game::UrbanOps
+                   : rbCO.selected() ? Game::CovertOps
+                                     : Game::None;
+    choices.useMod = chkUseMod.checked();
+    choices.mods = mods::SelectedMods(ListBox1);
+    choices.network = chkUseNetwork.checked();
+    choices.join = rbJoin.selected();
+    choices.host = rbHost.selected();
+    choices.address = txtIPAddress.text;
+    choices.port = txtPort.text;
+    choices.deleteKit = chkDeleteKit.checked();
+    return choices;
+}
+
+void MainForm::updateControls() {
+    const auto& session = launcher_.session;
+    const bool anyGame = session.anyGame();
+    rbRS.enabled = session.rogueSpear;
+    rbUO.enabled = session.urbanOps;
+    rbCO.enabled = session.covertOps;
+
+    // Covert Ops uses no mods; the boxes keep their checked state while it is selected. The
+    // kit file's box belongs to Rogue Spear.
+    chkUseMod.enabled = anyGame && !rbCO.selected();
+    ListBox1.enabled = chkUseMod.checked() && !rbCO.selected();
+    chkDeleteKit.enabled = !rbUO.selected() && !rbCO.selected();
+    mnuModInfo.enabled = anyGame && chkUseMod.checked();
+
+    // Join, Host and the port follow Network Game; the address and "+" are for Join only.
+    chkUseNetwork.enabled = anyGame;
+    const bool network = chkUseNetwork.checked();
+    rbJoin.enabled = rbHost.enabled = txtPort.enabled = network;
+    txtIPAddress.enabled = btnAddAddress.enabled = network && !rbHost.selected();
+
+    for (auto* command :
+         {&btnLaunch, &mnuLaunch, &btnSettings, &mnuSettings, &mnuLaunchTool, &mnuWizard,
+          &mnuAddressBook, &tbAddressBook, &mnuBoundkeys, &mnuKitrestrictions, &mnuPingDetails})
+        command->enabled = anyGame;
 }
 
 bool MainForm::create() {
@@ -126,30 +183,30 @@ bool MainForm::create() {
 // The creation handler: restores the window from the launcher key and finds the games.
 void MainForm::FormCreate() {
     auto& app = launcher_.application;
-    auto& state = launcher_.state;
+    auto& session = launcher_.session;
     app.onHint = [this] { StatusBar1.text = " " + launcher_.application.hint(); };
-    state.StartupInProgress = true;
-    net::StopPingMonitor(launcher_);
-    app.helpFile = launcher_.launcherString(keys::InstallationPath) + "\\launcher.hlp";
+    session.StartupInProgress = true;
+    launcher_.ping.StopPingMonitor();
+    app.helpFile = session.launcherString(keys::InstallationPath) + "\\launcher.hlp";
     lblVersion.caption = "v2.10";
-    launcher_.writeLauncherString(keys::Version, config::kLauncherVersion);
-    state.PingDisabled = launcher_.launcherString(keys::DisablePing) == kTrue;
+    session.writeLauncherString(keys::Version, config::kLauncherVersion);
+    session.PingDisabled = session.launcherString(keys::DisablePing) == kTrue;
     for (const auto& [value, fallback] : {std::pair{keys::EXEName, "RogueSpear.exe"},
                                           std::pair{keys::UOEXEName, "UrbanOperations.exe"},
                                           std::pair{keys::COEXEName, "CovertOperations.exe"}})
-        if (launcher_.launcherString(value).empty())
-            launcher_.writeLauncherString(value, fallback);
+        if (session.launcherString(value).empty())
+            session.writeLauncherString(value, fallback);
     detectGames();
     restoreState();
     applyGamePresence();
-    mods::FillModList(launcher_);
-    net::LoadServerHistory(launcher_);
+    launcher_.mods.FillModList();
+    net::LoadServerHistory(session, txtIPAddress);
     launcher_.platform.messages.processPendingMessages();
 }
 
 void MainForm::detectGames() {
-    auto& state = launcher_.state;
-    const auto& store = launcher_.store;
+    auto& state = launcher_.session;
+    const auto& store = state.store;
     state.gameKeyPath.clear();
     for (const auto key : {config::kGameKey, config::kDemoGameKey}) {
         if (!store.ReadRegString(RootKey::LocalMachine, key, config::game::InstallationPath)
@@ -158,39 +215,35 @@ void MainForm::detectGames() {
             break;
         }
     }
-    const auto folder = launcher_.gameFolder();
+    const auto folder = state.gameFolder();
     const auto& files = launcher_.platform.files;
     state.rogueSpear = files.fileExists(folder + "\\RogueSpear.exe");
     state.urbanOps = state.rogueSpear && files.fileExists(folder + "\\UrbanOperations.exe");
     state.covertOps = files.fileExists(folder + "\\CovertOperations.exe");
 
-    if (launcher_.gameString(config::game::ModsPath).empty())
-        launcher_.writeGameString(config::game::ModsPath, "\\mods");
+    if (state.gameString(config::game::ModsPath).empty())
+        state.writeGameString(config::game::ModsPath, "\\mods");
     // With no game key there is no mods folder: never list the current drive's root instead.
     state.modsFolder = state.gameKeyPath.empty()
                            ? std::string()
-                           : folder + launcher_.gameString(config::game::ModsPath) + "\\";
+                           : folder + state.gameString(config::game::ModsPath) + "\\";
 }
 
 void MainForm::restoreState() {
-    const auto& store = launcher_.store;
-    txtPort.text = launcher_.launcherString(keys::Port);
+    const auto& session = launcher_.session;
+    txtPort.text = session.launcherString(keys::Port);
     if (txtPort.text.empty())
         txtPort.text = "2346";
 
-    if (launcher_.launcherString(keys::Host) == kTrue)
+    if (session.launcherString(keys::Host) == kTrue)
         rbHost.select();
     else
         rbJoin.select();
 
-    chkDeleteKit.setChecked(launcher_.launcherString(keys::DeleteKit) == kTrue);
+    chkDeleteKit.setChecked(session.launcherString(keys::DeleteKit) == kTrue);
+    chkUseMod.setChecked(session.launcherString(keys::UseMod) == kTrue);
 
-    const bool useMod = launcher_.launcherString(keys::UseMod) == kTrue;
-    chkUseMod.setChecked(useMod);
-    ListBox1.enabled = useMod;
-    mnuModInfo.enabled = useMod;
-
-    switch (store.ReadRegInteger(RootKey::CurrentUser, kLauncherKey, keys::GameType)) {
+    switch (session.store.ReadRegInteger(RootKey::CurrentUser, kLauncherKey, keys::GameType)) {
     case 1: rbRS.select(); break;
     case 2: rbUO.select(); break;
     case 3: rbCO.select(); break;
@@ -200,35 +253,22 @@ void MainForm::restoreState() {
         rbCO.deselect();
     }
 
-    if (launcher_.launcherString(keys::UseNetwork) != kTrue) {
+    if (session.launcherString(keys::UseNetwork) != kTrue) {
         chkUseNetwork.setChecked(false);
-        setNetworkControls(false);
-        net::StopPingMonitor(launcher_);
+        launcher_.ping.StopPingMonitor();
     } else {
         chkUseNetwork.setChecked(true);
-        setNetworkControls(true);
         txtPort.windowBackground = true;
         rbHost.selected() ? rbHostClick() : rbJoinClick();
     }
+    updateControls();
 }
 
 void MainForm::applyGamePresence() {
-    const auto& state = launcher_.state;
-    rbRS.enabled = state.rogueSpear;
-    if (state.rogueSpear || state.covertOps) {
-        btnLaunch.enabled = btnSettings.enabled = mnuLaunch.enabled = true;
-        rbUO.enabled = state.urbanOps;
-        rbCO.enabled = state.covertOps;
-    } else {
-        rbUO.enabled = rbCO.enabled = false;
-        for (auto* item : {&mnuLaunchTool, &mnuWizard, &mnuAddressBook, &mnuLaunch, &mnuSettings,
-                           &mnuModInfo, &mnuBoundkeys, &mnuKitrestrictions, &mnuPingDetails})
-            item->enabled = false;
-        tbAddressBook.enabled = btnLaunch.enabled = btnSettings.enabled = false;
+    updateControls();
+    if (!launcher_.session.anyGame()) {
         chkUseNetwork.setChecked(false);
-        chkUseNetwork.enabled = false;
         chkUseMod.setChecked(false);
-        chkUseMod.enabled = false;
         launcher_.platform.dialogs.showMessage({std::string(kGameNotFound), "Error!",
                                                 platform::MessageButtons::Ok,
                                                 platform::MessageIcon::Exclamation, 1});
@@ -244,20 +284,27 @@ void MainForm::applyGamePresence() {
     }
 }
 
+void MainForm::applyCompanions() {
+    const auto found =
+        companions::DetectCompanions(launcher_.session.store, launcher_.platform.files);
+    mnuStats.enabled = tbStats.enabled = found.stats;
+    mnuKali.enabled = tbKali.enabled = found.kali;
+    mnuRogerWilco.enabled = tbRogerWilco.enabled = found.rogerWilco;
+    tbGameSpy.enabled = found.gameSpy;
+}
+
 void MainForm::paint() {
     if (!launcherMutex_)
         launcherMutex_ = launcher_.platform.kernel.createMutex("QUARLLAUNCHER");
-    if (!launcher_.state.StartupInProgress || firstPaintRunning_)
+    auto& session = launcher_.session;
+    if (!session.StartupInProgress || firstPaintRunning_)
         return;
     // Should the one-time work fail (its error shows at the dispatch boundary), start-up is
     // still over: later paints do not retry it and the game buttons restore the last mod.
-    struct Finish {
-        MainForm& form;
-        ~Finish() {
-            form.launcher_.state.StartupInProgress = false;
-            form.firstPaintRunning_ = false;
-        }
-    } finish{*this};
+    base::ScopeExit finish([this, &session] {
+        session.StartupInProgress = false;
+        firstPaintRunning_ = false;
+    });
     firstPaintRunning_ = true;
     FirstPaint();
 }
@@ -265,13 +312,13 @@ void MainForm::paint() {
 // The one-time work that needs a visible window.
 void MainForm::FirstPaint() {
     auto& platform = launcher_.platform;
-    auto& state = launcher_.state;
-    auto& store = launcher_.store;
+    auto& session = launcher_.session;
+    auto& store = session.store;
     platform.messages.processPendingMessages();
     if (platform.arguments.empty())
         launcher_.WizardCheck();
-    state.StartupInProgress = false;
-    if (!platform.arguments.empty() && UpperAscii(platform.arguments.front()) == "-INSTALL") {
+    session.StartupInProgress = false;
+    if (!platform.arguments.empty() && base::UpperAscii(platform.arguments.front()) == "-INSTALL") {
         const auto answer = platform.dialogs.showMessage(
             {"Would you like to use the Wizard Interface?", "Question",
              platform::MessageButtons::YesNo, platform::MessageIcon::Question, 2});
@@ -280,79 +327,59 @@ void MainForm::FirstPaint() {
             launcher_.WizardCheck();
         }
     }
-    companions::DetectCompanions(launcher_);
-    if (launcher_.launcherString(keys::DisableMouse) == kFalse &&
-        !store.ReadRegFlag(RootKey::CurrentUser, kLauncherKey, keys::CheckMouseConfig))
-        launch::StartupMouseCheck(launcher_);
+    applyCompanions();
+    if (session.launcherString(keys::DisableMouse) == kFalse &&
+        !store.ReadRegFlag(RootKey::CurrentUser, kLauncherKey, keys::CheckMouseConfig)) {
+        PingTimer.enabled = false;
+        launch::StartupMouseCheck(platform, store);
+    }
     // A ping the player turned off never sends anything.
-    if (chkUseNetwork.checked() && !state.PingDisabled)
+    if (chkUseNetwork.checked() && !session.PingDisabled)
         PingTimer.enabled = true;
-    mods::RestoreLastMod(launcher_);
+    launcher_.mods.RestoreLastMod();
 }
 
 void MainForm::rbRSClick() {
     ListBox1.setMultiSelect(false);
-    chkDeleteKit.enabled = true;
-    chkUseMod.enabled = true;
-    if (chkUseMod.checked())
-        ListBox1.enabled = true;
-    if (!launcher_.state.StartupInProgress)
-        mods::RestoreLastMod(launcher_);
+    if (!launcher_.session.StartupInProgress)
+        launcher_.mods.RestoreLastMod();
 }
 
 void MainForm::rbUOClick() {
     ListBox1.setMultiSelect(true);
-    chkDeleteKit.enabled = false;
-    chkUseMod.enabled = true;
-    if (chkUseMod.checked())
-        ListBox1.enabled = true;
-    if (!launcher_.state.StartupInProgress)
-        mods::RestoreLastMod(launcher_);
+    if (!launcher_.session.StartupInProgress)
+        launcher_.mods.RestoreLastMod();
 }
 
-void MainForm::rbCOClick() {
-    chkDeleteKit.enabled = false;
-    chkUseMod.enabled = false;
-    ListBox1.enabled = false;
-}
-
-void MainForm::setNetworkControls(bool networkOn) {
-    rbJoin.enabled = rbHost.enabled = txtPort.enabled = networkOn;
-    if (!networkOn)
-        txtIPAddress.enabled = btnAddAddress.enabled = false;
-}
+void MainForm::rbCOClick() {}
 
 void MainForm::chkUseNetworkClick() {
-    if (!chkUseNetwork.checked()) {
-        setNetworkControls(false);
-        net::StopPingMonitor(launcher_);
-        return;
-    }
-    setNetworkControls(true);
-    rbHost.selected() ? rbHostClick() : rbJoinClick();
+    if (!chkUseNetwork.checked())
+        launcher_.ping.StopPingMonitor();
+    else
+        rbHost.selected() ? rbHostClick() : rbJoinClick();
 }
 
 void MainForm::rbJoinClick() {
-    txtIPAddress.enabled = btnAddAddress.enabled = true;
-    net::StartPingMonitor(launcher_);
+    launcher_.ping.StartPingMonitor();
 }
 
 void MainForm::rbHostClick() {
-    txtIPAddress.enabled = btnAddAddress.enabled = false;
-    net::StopPingMonitor(launcher_);
+    launcher_.ping.StopPingMonitor();
 }
 
 void MainForm::StateSave() {
-    auto& store = launcher_.store;
-    net::RecordServerAddress(launcher_);
+    auto& session = launcher_.session;
+    auto& store = session.store;
+    net::RecordServerAddress(session, txtIPAddress.text);
     const int gameType = rbCO.selected() ? 3 : rbUO.selected() ? 2 : rbRS.selected() ? 1 : 0;
     store.WriteRegInteger(RootKey::CurrentUser, kLauncherKey, keys::GameType, gameType);
-    launcher_.writeLauncherString(keys::Port, txtPort.text);
-    launcher_.writeLauncherString(keys::Host, config::TextBoolean(rbHost.selected()));
-    launcher_.writeLauncherString(keys::DeleteKit, config::TextBoolean(chkDeleteKit.checked()));
-    launcher_.writeLauncherString(keys::UseNetwork, config::TextBoolean(chkUseNetwork.checked()));
-    launcher_.writeLauncherString(keys::UseMod, config::TextBoolean(chkUseMod.checked()));
-    mods::SaveModSelection(launcher_);
+    session.writeLauncherString(keys::Port, txtPort.text);
+    session.writeLauncherString(keys::Host, config::TextBoolean(rbHost.selected()));
+    session.writeLauncherString(keys::DeleteKit, config::TextBoolean(chkDeleteKit.checked()));
+    session.writeLauncherString(keys::UseNetwork, config::TextBoolean(chkUseNetwork.checked()));
+    session.writeLauncherString(keys::UseMod, config::TextBoolean(chkUseMod.checked()));
+    launcher_.mods.SaveModSelection();
 }
 
 void MainForm::FormClose() {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "launch/GameStart.h"
+#include "mods/ModList.h"
+#include "net/PingMonitor.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -89,16 +92,23 @@ public:
     ui::ToolButton tbKali{"tbKali"};
     ui::ToolButton tbStats{"tbStats"};
 
-    // Click reactions.
+    // Click reactions. Each ends by deriving the enabled state of the controls again.
     void rbRSClick();
     void rbUOClick();
     void rbCOClick();
     void chkUseNetworkClick();
     void rbJoinClick();
     void rbHostClick();
-    // Join, Host and the port follow Network Game; off, the address field and "+" go too.
-    void setNetworkControls(bool networkOn);
     void StateSave();
+
+    // The enabled state of the controls that follow the choices (the games found, the selected
+    // game, Use Mod, Network Game, Join or Host), derived in this one place from them.
+    void updateControls();
+
+    // What the subsystems see of the window.
+    mods::ModChoices modChoices();
+    net::PingChoices pingChoices();
+    launch::LaunchChoices launchChoices() const;
 
 protected:
     void FormClose() override;
@@ -110,6 +120,7 @@ private:
     void restoreState();
     void detectGames();
     void applyGamePresence();
+    void applyCompanions();
 
     Launcher& launcher_;
     std::unique_ptr<platform::NamedObject> launcherMutex_;

@@ -5,7 +5,7 @@
 #include "app/HandOverArea.h"
 #include "app/Launcher.h"
 #include "app/Switches.h"
-#include "app/Text.h"
+#include "base/Text.h"
 
 #include <algorithm>
 
@@ -95,7 +95,7 @@ bool SingleInstanceCheck(Launcher& launcher) {
     const auto& arguments = platform.arguments;
     const bool uninstall =
         std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
-            return UpperAscii(argument) == "-UNINSTALL";
+            return base::UpperAscii(argument) == "-UNINSTALL";
         });
     if (existed && uninstall)
         return true;

@@ -1,12 +1,13 @@
 // The command-line switches. Each argument is compared upper-cased with every switch; an
 // argument a switch takes as its value is visited next all the same. The effects go through
-// the main window's own click reactions, so later switches override earlier ones.
+// the main window's own click reactions, so later switches override earlier ones; the enabled
+// state of the controls follows from the choices they leave.
 #include "app/Switches.h"
 
 #include "app/Launcher.h"
-#include "app/Text.h"
+#include "base/ScopeExit.h"
+#include "base/Text.h"
 #include "companions/ServicePatching.h"
-#include "net/PingMonitor.h"
 
 namespace quarl::app {
 
@@ -17,7 +18,6 @@ enum class Path { Startup, HandOver };
 void Client(Launcher& launcher, const std::string* address, const std::string* port) {
     auto& main = launcher.frmMain;
     main.chkUseNetwork.setChecked(true);
-    main.setNetworkControls(true);
     main.rbJoinClick();
     if (address)
         main.txtIPAddress.text = *address;
@@ -29,7 +29,6 @@ void Client(Launcher& launcher, const std::string* address, const std::string* p
 void Host(Launcher& launcher, const std::string* port) {
     auto& main = launcher.frmMain;
     main.chkUseNetwork.setChecked(true);
-    main.setNetworkControls(true);
     main.rbHostClick();
     if (port)
         main.txtPort.text = *port;
@@ -39,7 +38,6 @@ void Host(Launcher& launcher, const std::string* port) {
 void Mods(Launcher& launcher, const std::string* mod) {
     auto& main = launcher.frmMain;
     main.chkUseMod.setChecked(true);
-    main.ListBox1.enabled = true;
     if (!mod)
         return;
     // The current entry: in single selection that selects it, in multiple selection it only
@@ -51,8 +49,7 @@ void Mods(Launcher& launcher, const std::string* mod) {
 void NoNet(Launcher& launcher) {
     auto& main = launcher.frmMain;
     main.chkUseNetwork.setChecked(false);
-    main.setNetworkControls(false);
-    net::StopPingMonitor(launcher);
+    launcher.ping.StopPingMonitor();
     main.rbHost.deselect();
 }
 
@@ -64,12 +61,13 @@ void SelectGame(ui::RadioButton& game) {
 // False when the process is to end at once.
 bool ApplySwitches(Launcher& launcher, const std::vector<std::string>& arguments, Path path) {
     auto& main = launcher.frmMain;
+    base::ScopeExit derive([&main] { main.updateControls(); });
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const auto argument = UpperAscii(arguments[i]);
+        const auto argument = base::UpperAscii(arguments[i]);
         const auto* next = i + 1 < arguments.size() ? &arguments[i + 1] : nullptr;
         const auto* afterNext = i + 2 < arguments.size() ? &arguments[i + 2] : nullptr;
         if (argument == "-UNINSTALL" && path == Path::Startup) {
-            companions::ReverseServicePatching(launcher);
+            companions::ReverseServicePatching(launcher.platform.files, launcher.session);
             return false;
         } else if (argument == "-CLIENT") {
             Client(launcher, next, afterNext);
@@ -79,7 +77,6 @@ bool ApplySwitches(Launcher& launcher, const std::vector<std::string>& arguments
             Mods(launcher, next);
         } else if (argument == "-NOMODS") {
             main.chkUseMod.setChecked(false);
-            main.ListBox1.enabled = false;
         } else if (argument == "-NONET") {
             NoNet(launcher);
         } else if (argument == "-UO") {

@@ -1,7 +1,5 @@
 #include "companions/Companions.h"
 
-#include "app/Launcher.h"
-
 namespace quarl::companions {
 
 using platform::RootKey;
@@ -27,23 +25,22 @@ constexpr Companion kRogerWilco{
 constexpr Companion kGameSpy{RootKey::CurrentUser, "Software\\GameSpy\\GameSpy 3D", "InstallDir",
                              "\\gamespy.exe"};
 
-bool Installed(app::Launcher& launcher, const Companion& companion) {
-    const auto folder =
-        launcher.store.ReadRegString(companion.root, companion.key, companion.value);
-    return launcher.platform.files.fileExists(folder + companion.appended);
+bool Installed(const config::ConfigStore& store, const platform::FileSystem& files,
+               const Companion& companion) {
+    const auto folder = store.ReadRegString(companion.root, companion.key, companion.value);
+    return files.fileExists(folder + companion.appended);
 }
 
 } // namespace
 
-void DetectCompanions(app::Launcher& launcher) {
-    auto& main = launcher.frmMain;
-    const bool stats = Installed(launcher, kStats);
-    main.mnuStats.enabled = main.tbStats.enabled = stats;
-    const bool kali = Installed(launcher, kKali);
-    main.mnuKali.enabled = main.tbKali.enabled = kali;
-    const bool rogerWilco = Installed(launcher, kRogerWilco);
-    main.mnuRogerWilco.enabled = main.tbRogerWilco.enabled = rogerWilco;
-    main.tbGameSpy.enabled = Installed(launcher, kGameSpy);
+CompanionsFound DetectCompanions(const config::ConfigStore& store,
+                                 const platform::FileSystem& files) {
+    CompanionsFound found;
+    found.stats = Installed(store, files, kStats);
+    found.kali = Installed(store, files, kKali);
+    found.rogerWilco = Installed(store, files, kRogerWilco);
+    found.gameSpy = Installed(store, files, kGameSpy);
+    return found;
 }
 
 } // namespace quarl::companions

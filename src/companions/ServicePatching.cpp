@@ -1,6 +1,5 @@
 #include "companions/ServicePatching.h"
 
-#include "app/Launcher.h"
 #include "config/LauncherKey.h"
 
 namespace quarl::companions {
@@ -21,9 +20,8 @@ constexpr GameExecutable kUrbanOps{"UrbanOperations.exe", "UOperations.exe"};
 constexpr GameExecutable kCovertOps{"CovertOperations.exe", "COperations.exe"};
 
 // Points a GameSpy entry back at the game; an entry without "Cmdline" is not created.
-void RestoreGameSpyEntry(app::Launcher& launcher, std::string_view key, std::string_view executable,
-                         const std::string& gameFolder) {
-    auto& store = launcher.store;
+void RestoreGameSpyEntry(config::ConfigStore& store, std::string_view key,
+                         std::string_view executable, const std::string& gameFolder) {
     if (!store.RegValueExists(RootKey::CurrentUser, key, "Cmdline"))
         return;
     store.WriteRegString(RootKey::CurrentUser, key, "Cmdline", executable);
@@ -33,8 +31,7 @@ void RestoreGameSpyEntry(app::Launcher& launcher, std::string_view key, std::str
 
 } // namespace
 
-void SetKaliLaunchTarget(app::Launcher& launcher, std::string_view path) {
-    auto& store = launcher.store;
+void SetKaliLaunchTarget(config::ConfigStore& store, std::string_view path) {
     const auto count = store.ReadRegInteger(RootKey::CurrentUser, kKaliSettingsKey, "LaunchCount");
     for (std::int32_t i = 0; i < count; ++i) {
         const auto key = std::string(kKaliLaunchInfoKey) + std::to_string(i);
@@ -43,44 +40,46 @@ void SetKaliLaunchTarget(app::Launcher& launcher, std::string_view path) {
     }
 }
 
-void CopyGameFile(app::Launcher& launcher, std::string_view source, std::string_view destination) {
-    auto& files = launcher.platform.files;
+void CopyGameFile(platform::FileSystem& files, std::string_view source,
+                  std::string_view destination) {
     files.setArchiveOnly(destination); // a missing destination is no error
     files.copyFile(source, destination);
     files.setArchiveOnly(destination);
 }
 
-void ReverseServicePatching(app::Launcher& launcher) {
-    const auto patched = [&launcher](std::string_view marker) {
-        return launcher.launcherString(marker) == kMarkerTrue;
+void ReverseServicePatching(platform::FileSystem& files, config::Session& session) {
+    const auto patched = [&session](std::string_view marker) {
+        return session.launcherString(marker) == kMarkerTrue;
     };
     if (!patched(keys::KaliPatched) && !patched(keys::Patched) && !patched(keys::GameSpyPatched))
         return;
+    // Every path below starts with the game folder. Without one, they would name the drive's
+    // root in other programs' keys: nothing is written, and the markers keep saying that the
+    // patch is in place.
+    const auto installation = session.gameFolder();
+    if (installation.empty())
+        return;
 
-    const auto installation = launcher.gameFolder();
+    // A plain copy: unlike the Launch Tool's, it leaves the attributes alone.
     const auto folder = installation + "\\";
-    // A plain copy: unlike the Launch Tool's, it leaves the attributes alone. With no game
-    // installation there is nothing to restore, and the folder would be the current drive's
-    // root.
-    auto& files = launcher.platform.files;
-    if (!installation.empty())
-        for (const auto& game : {kUrbanOps, kRogueSpear, kCovertOps})
-            if (files.fileExists(folder + game.backup))
-                files.copyFile(folder + game.backup, folder + game.executable);
+    for (const auto& game : {kUrbanOps, kRogueSpear, kCovertOps})
+        if (files.fileExists(folder + game.backup))
+            files.copyFile(folder + game.backup, folder + game.executable);
 
-    launcher.writeLauncherString(keys::Patched, kMarkerFalse);
-    launcher.writeLauncherString(keys::EXEName, kRogueSpear.executable);
-    launcher.writeLauncherString(keys::UOEXEName, kUrbanOps.executable);
-    launcher.writeLauncherString(keys::COEXEName, kCovertOps.executable);
+    session.writeLauncherString(keys::Patched, kMarkerFalse);
+    session.writeLauncherString(keys::EXEName, kRogueSpear.executable);
+    session.writeLauncherString(keys::UOEXEName, kUrbanOps.executable);
+    session.writeLauncherString(keys::COEXEName, kCovertOps.executable);
 
-    RestoreGameSpyEntry(launcher, kGameSpyRogueSpearKey, kRogueSpear.executable, folder);
-    RestoreGameSpyEntry(launcher, kGameSpyUrbanOpsKey, kUrbanOps.executable, folder);
-    RestoreGameSpyEntry(launcher, kGameSpyCovertOpsKey, kCovertOps.executable, folder);
+    auto& store = session.store;
+    RestoreGameSpyEntry(store, kGameSpyRogueSpearKey, kRogueSpear.executable, folder);
+    RestoreGameSpyEntry(store, kGameSpyUrbanOpsKey, kUrbanOps.executable, folder);
+    RestoreGameSpyEntry(store, kGameSpyCovertOpsKey, kCovertOps.executable, folder);
 
-    SetKaliLaunchTarget(launcher, folder + kRogueSpear.executable);
+    SetKaliLaunchTarget(store, folder + kRogueSpear.executable);
 
-    launcher.writeLauncherString(keys::KaliPatched, kMarkerFalse);
-    launcher.writeLauncherString(keys::GameSpyPatched, kMarkerFalse);
+    session.writeLauncherString(keys::KaliPatched, kMarkerFalse);
+    session.writeLauncherString(keys::GameSpyPatched, kMarkerFalse);
 }
 
 } // namespace quarl::companions

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "config/Session.h"
+#include "platform/FileSystem.h"
+
 #include <string>
 #include <string_view>
-
-namespace quarl::app {
-class Launcher;
-}
 
 // Redirecting the game services' launch entries to the launcher, and undoing it. The Zone and
 // MPlayer start the game executables directly, so while they are patched each executable is a
@@ -29,16 +28,18 @@ inline constexpr std::string_view kKaliSettingsKey = "Software\\Kali\\Kali95\\Se
 inline constexpr std::string_view kKaliLaunchInfoKey = "Software\\Kali\\Kali95\\LaunchInfo";
 
 // Points every Kali launch entry that is Rogue Spear's (it has a "Game214" value) at the path.
-void SetKaliLaunchTarget(app::Launcher& launcher, std::string_view path);
+void SetKaliLaunchTarget(config::ConfigStore& store, std::string_view path);
 
 // The Launch Tool's copy: the destination is left with the archive attribute only, before and
 // after, so that a read-only executable is replaced too. Throws platform::FileError.
-void CopyGameFile(app::Launcher& launcher, std::string_view source, std::string_view destination);
+void CopyGameFile(platform::FileSystem& files, std::string_view source,
+                  std::string_view destination);
 
 // "-UNINSTALL": undoes every service patch when any marker says one is in place: the game
 // executables come back from their backups, the executable names, GameSpy's and Kali's entries
 // point at the game again, and the markers read "False". A failed copy throws
-// platform::FileError and abandons the remaining steps.
-void ReverseServicePatching(app::Launcher& launcher);
+// platform::FileError and abandons the remaining steps. Without a game folder nothing is
+// written: every path would name the drive's root.
+void ReverseServicePatching(platform::FileSystem& files, config::Session& session);
 
 } // namespace quarl::companions

@@ -1,6 +1,5 @@
 #include "launch/MouseSwap.h"
 
-#include "app/Launcher.h"
 #include "config/LauncherKey.h"
 
 #include <string>
@@ -38,22 +37,22 @@ std::string ValueName(const MouseButton& button) {
     return std::string(button.prefix) + "BtnAssignment";
 }
 
-Assignments Read(const app::Launcher& launcher, std::string_view key, std::string_view prefix) {
+Assignments Read(const config::ConfigStore& store, std::string_view key, std::string_view prefix) {
     Assignments values{};
     for (std::size_t i = 0; i < kButtons.size(); ++i)
-        values[i] = launcher.store.ReadRegInteger(RootKey::CurrentUser, key,
-                                                  std::string(prefix) + ValueName(kButtons[i]));
+        values[i] = store.ReadRegInteger(RootKey::CurrentUser, key,
+                                         std::string(prefix) + ValueName(kButtons[i]));
     return values;
 }
 
 // The system's assignments now in force, as the mouse software stores them (-1 when missing).
-Assignments SystemAssignments(const app::Launcher& launcher) {
-    return Read(launcher, config::kMouseDriverKey, "");
+Assignments SystemAssignments(const config::ConfigStore& store) {
+    return Read(store, config::kMouseDriverKey, "");
 }
 
 // The assignments wanted while the game runs (-1 when missing).
-Assignments GameAssignments(const app::Launcher& launcher) {
-    return Read(launcher, config::kLauncherKey, "");
+Assignments GameAssignments(const config::ConfigStore& store) {
+    return Read(store, config::kLauncherKey, "");
 }
 
 // Missing (negative) values replaced by each button's default index.
@@ -66,19 +65,18 @@ Assignments WithDefaults(Assignments values) {
 
 } // namespace
 
-Assignments BackupAssignments(const app::Launcher& launcher) {
-    return Read(launcher, config::kLauncherKey, "Old_");
+Assignments BackupAssignments(const config::ConfigStore& store) {
+    return Read(store, config::kLauncherKey, "Old_");
 }
 
-void MouseBackup(app::Launcher& launcher) {
-    const auto system = WithDefaults(SystemAssignments(launcher));
+void MouseBackup(config::ConfigStore& store) {
+    const auto system = WithDefaults(SystemAssignments(store));
     for (std::size_t i = 0; i < kButtons.size(); ++i)
-        launcher.store.WriteRegInteger(RootKey::CurrentUser, config::kLauncherKey,
-                                       "Old_" + ValueName(kButtons[i]), system[i]);
+        store.WriteRegInteger(RootKey::CurrentUser, config::kLauncherKey,
+                              "Old_" + ValueName(kButtons[i]), system[i]);
 }
 
-void MouseApply(app::Launcher& launcher, const Assignments& values) {
-    auto& windows = launcher.platform.windows;
+void MouseApply(platform::WindowMessages& windows, const Assignments& values) {
     const auto pointer = windows.findWindow(kPointerClass, kPointerTitle);
     if (pointer == 0)
         return;
@@ -89,23 +87,22 @@ void MouseApply(app::Launcher& launcher, const Assignments& values) {
     windows.sendMessage(pointer, kApply, 0, 0);
 }
 
-void SwapMouseForGame(app::Launcher& launcher) {
-    MouseBackup(launcher);
-    MouseApply(launcher, WithDefaults(GameAssignments(launcher)));
-    launcher.platform.messages.processPendingMessages();
+void SwapMouseForGame(platform::Platform& platform, config::ConfigStore& store) {
+    MouseBackup(store);
+    MouseApply(platform.windows, WithDefaults(GameAssignments(store)));
+    platform.messages.processPendingMessages();
 }
 
-void StartupMouseCheck(app::Launcher& launcher) {
-    const auto system = SystemAssignments(launcher);
-    const auto backup = BackupAssignments(launcher);
-    launcher.frmMain.PingTimer.enabled = false;
+void StartupMouseCheck(platform::Platform& platform, config::ConfigStore& store) {
+    const auto system = SystemAssignments(store);
+    const auto backup = BackupAssignments(store);
     bool mismatch = false;
     for (std::size_t i = 0; i < kButtons.size(); ++i)
         if (system[i] >= 0 && backup[i] >= 0 && system[i] != backup[i])
             mismatch = true;
     if (!mismatch)
         return;
-    const auto answer = launcher.platform.dialogs.showMessage(
+    const auto answer = platform.dialogs.showMessage(
         {"Your current mouse config does not match\n"
          "the last backup that the Launcher made.\n\n"
          "This might be because you have changed your\n"
@@ -114,10 +111,10 @@ void StartupMouseCheck(app::Launcher& launcher) {
          "Would you like to restore the last backed up config?\n",
          "Question?", platform::MessageButtons::YesNo, platform::MessageIcon::Question, 1});
     if (answer == platform::MessageResult::Yes) {
-        MouseApply(launcher, WithDefaults(backup));
-        launcher.platform.messages.processPendingMessages();
+        MouseApply(platform.windows, WithDefaults(backup));
+        platform.messages.processPendingMessages();
     } else {
-        MouseBackup(launcher);
+        MouseBackup(store);
     }
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <array>
+#include "config/ConfigStore.h"
+#include "platform/Platform.h"
 
-namespace quarl::app {
-class Launcher;
-}
+#include <array>
 
 namespace quarl::launch {
 
@@ -12,16 +11,16 @@ namespace quarl::launch {
 using Assignments = std::array<int, 5>;
 
 // The backup of the system's assignments (-1 when missing).
-Assignments BackupAssignments(const app::Launcher& launcher);
+Assignments BackupAssignments(const config::ConfigStore& store);
 
 // Saves the system's assignments as the backup, defaults for missing ones.
-void MouseBackup(app::Launcher& launcher);
+void MouseBackup(config::ConfigStore& store);
 // Sends the assignments to the mouse software's pointer window; nothing when it is absent.
-void MouseApply(app::Launcher& launcher, const Assignments& values);
+void MouseApply(platform::WindowMessages& windows, const Assignments& values);
 // Before a launch: backup, then the in-game assignments.
-void SwapMouseForGame(app::Launcher& launcher);
+void SwapMouseForGame(platform::Platform& platform, config::ConfigStore& store);
 // At the first paint: offers to restore the system's assignments when they no longer match
 // the backup.
-void StartupMouseCheck(app::Launcher& launcher);
+void StartupMouseCheck(platform::Platform& platform, config::ConfigStore& store);
 
 } // namespace quarl::launch

@@ -1,15 +1,11 @@
 #include "launch/ResumeForm.h"
 
-#include "app/Launcher.h"
 #include "launch/MouseSwap.h"
-#include "mods/ModList.h"
-#include "net/PingMonitor.h"
-#include "net/ServerHistory.h"
 
 namespace quarl::launch {
 
-ResumeForm::ResumeForm(app::Launcher& launcher)
-    : Form("frmResume", "Running Rogue Spear"), launcher_(launcher) {
+ResumeForm::ResumeForm(platform::Platform& platform, const config::ConfigStore& store)
+    : Form("frmResume", "Running Rogue Spear"), platform_(platform), store_(store) {
     lblLine1.caption = "When the game is over press";
     lblLine2.caption = "the resume button below.";
     btnResume.caption = "&Resume";
@@ -18,12 +14,9 @@ ResumeForm::ResumeForm(app::Launcher& launcher)
 
 void ResumeForm::btnResumeClick() {
     // The backup goes back as stored, whatever "DisableMouse" says now.
-    MouseApply(launcher_, BackupAssignments(launcher_));
-    net::StartPingMonitor(launcher_);
-    mods::RestoreLastMod(launcher_);
-    launcher_.frmMain.enabled = true;
-    launcher_.frmMain.show();
-    net::LoadServerHistory(launcher_);
+    MouseApply(platform_.windows, BackupAssignments(store_));
+    if (onResume)
+        onResume();
     close();
 }
 

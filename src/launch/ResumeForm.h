@@ -1,22 +1,24 @@
 #pragma once
 
+#include "config/ConfigStore.h"
+#include "platform/Platform.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
-namespace quarl::app {
-class Launcher;
-}
-
 namespace quarl::launch {
 
-// frmResume: waits, after a launch, for the player to come back from the game.
+// frmResume: waits, after a launch, for the player to come back from the game. Shown over the
+// main window, which stays disabled until it closes.
 class ResumeForm final : public ui::Form {
 public:
-    explicit ResumeForm(app::Launcher& launcher);
+    ResumeForm(platform::Platform& platform, const config::ConfigStore& store);
 
     ui::Label lblLine1{"lblLine1"};
     ui::Label lblLine2{"lblLine2"};
     ui::Button btnResume{"btnResume"};
+
+    // What the rest of the launcher does when the player is back, after the mouse buttons.
+    ui::Handler onResume;
 
     void btnResumeClick();
 
@@ -25,7 +27,8 @@ protected:
     bool FormCloseQuery() override;
 
 private:
-    app::Launcher& launcher_;
+    platform::Platform& platform_;
+    const config::ConfigStore& store_;
 };
 
 } // namespace quarl::launch

@@ -1,7 +1,6 @@
 #include "mods/ModList.h"
 
-#include "app/Launcher.h"
-#include "app/Text.h"
+#include "base/Text.h"
 #include "config/LauncherKey.h"
 
 namespace quarl::mods {
@@ -32,14 +31,13 @@ std::string ModsSettingsPath(std::string_view gameFolder) {
     return gameFolder.empty() ? std::string() : std::string(gameFolder) + "\\ModsSettings.txt";
 }
 
-void WriteModsSettings(app::Launcher& launcher, std::string_view gameFolder,
+void WriteModsSettings(platform::FileSystem& files, std::string_view gameFolder,
                        const std::vector<std::string>& mods) {
     if (const auto path = ModsSettingsPath(gameFolder); !path.empty())
-        launcher.platform.files.replaceTextFile(path, ModsSettingsText(mods));
+        files.replaceTextFile(path, ModsSettingsText(mods));
 }
 
-std::vector<std::string> SelectedMods(const app::Launcher& launcher) {
-    const auto& list = launcher.frmMain.ListBox1;
+std::vector<std::string> SelectedMods(const ui::ListBox& list) {
     std::vector<std::string> selected;
     for (std::size_t i = 0; i < list.items().size(); ++i)
         if (list.isSelected(i))
@@ -47,54 +45,52 @@ std::vector<std::string> SelectedMods(const app::Launcher& launcher) {
     return selected;
 }
 
-void FillModList(app::Launcher& launcher) {
-    auto& main = launcher.frmMain;
-    main.ListBox1.clear();
+void ModList::FillModList() {
+    auto& list = choices_.ListBox1;
+    list.clear();
     // With no game installation there is no mods folder to list.
-    if (launcher.state.modsFolder.empty())
+    if (session_.modsFolder.empty())
         return;
     std::vector<platform::FolderEntry> entries;
-    if (!launcher.platform.files.listFolder(launcher.state.modsFolder, entries))
+    if (!files_.listFolder(session_.modsFolder, entries))
         return;
     const bool showCovertOps =
-        launcher.launcherString(keys::HideCOE) == config::kFalse && main.rbUO.selected();
+        session_.launcherString(keys::HideCOE) == config::kFalse && choices_.rbUO.selected();
     for (const auto& entry : entries) {
         if (!entry.isFolder || entry.name == "." || entry.name == "..")
             continue;
-        const auto upper = app::UpperAscii(entry.name);
+        const auto upper = base::UpperAscii(entry.name);
         if (upper == "URBAN OPERATIONS" || upper == "CLASSIC MISSIONS")
             continue;
         if (upper == "COVERT OPERATIONS" && !showCovertOps)
             continue;
-        main.ListBox1.add(entry.name);
+        list.add(entry.name);
     }
 }
 
-void SaveModSelection(app::Launcher& launcher) {
-    auto& main = launcher.frmMain;
-    if (!main.chkUseMod.checked())
+void ModList::SaveModSelection() {
+    if (!choices_.chkUseMod.checked())
         return;
-    if (main.rbRS.selected()) {
-        for (const auto& mod : SelectedMods(launcher))
-            launcher.writeLauncherString(keys::LastMod, mod);
-    } else if (main.rbUO.selected()) {
-        WriteModsSettings(launcher, launcher.gameFolder(), SelectedMods(launcher));
+    if (choices_.rbRS.selected()) {
+        for (const auto& mod : SelectedMods(choices_.ListBox1))
+            session_.writeLauncherString(keys::LastMod, mod);
+    } else if (choices_.rbUO.selected()) {
+        WriteModsSettings(files_, session_.gameFolder(), SelectedMods(choices_.ListBox1));
     }
 }
 
-void RestoreLastMod(app::Launcher& launcher) {
-    auto& main = launcher.frmMain;
-    auto& list = main.ListBox1;
-    FillModList(launcher);
-    if (!main.chkUseMod.checked())
+void ModList::RestoreLastMod() {
+    auto& list = choices_.ListBox1;
+    FillModList();
+    if (!choices_.chkUseMod.checked())
         return;
-    if (main.rbRS.selected()) {
-        list.setItemIndex(list.indexOf(launcher.launcherString(keys::LastMod)));
-    } else if (main.rbUO.selected()) {
-        const auto path = ModsSettingsPath(launcher.gameFolder());
-        if (path.empty() || !launcher.platform.files.fileExists(path))
+    if (choices_.rbRS.selected()) {
+        list.setItemIndex(list.indexOf(session_.launcherString(keys::LastMod)));
+    } else if (choices_.rbUO.selected()) {
+        const auto path = ModsSettingsPath(session_.gameFolder());
+        if (path.empty() || !files_.fileExists(path))
             return;
-        const auto text = launcher.platform.files.readTextFile(path);
+        const auto text = files_.readTextFile(path);
         std::size_t start = 0;
         while (start < text.size()) {
             auto end = text.find('\n', start);
@@ -113,13 +109,9 @@ void RestoreLastMod(app::Launcher& launcher) {
     }
 }
 
-void UseModClick(app::Launcher& launcher) {
-    auto& main = launcher.frmMain;
-    const bool checked = main.chkUseMod.checked();
-    main.ListBox1.enabled = checked;
-    main.mnuModInfo.enabled = checked;
-    if (!checked && main.rbUO.selected())
-        WriteModsSettings(launcher, launcher.gameFolder(), {});
+void ModList::UseModClick() {
+    if (!choices_.chkUseMod.checked() && choices_.rbUO.selected())
+        WriteModsSettings(files_, session_.gameFolder(), {});
 }
 
 } // namespace quarl::mods

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "config/Session.h"
+#include "platform/FileSystem.h"
+#include "ui/Controls.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace quarl::app {
-class Launcher;
-}
 
 namespace quarl::mods {
 
@@ -19,23 +19,43 @@ std::string ModsSettingsText(const std::vector<std::string>& mods);
 // The mod name a "ModsSettings.txt" line names: the text after the quote and "\mods\" up to
 // the closing quote, or the line unchanged when it has no such marker.
 std::string ModNameOfLine(std::string_view line);
-
-// Refills the main window's mod list from the mods folder.
-void FillModList(app::Launcher& launcher);
-// Records the current mod selection ("LastMod" or "ModsSettings.txt").
-void SaveModSelection(app::Launcher& launcher);
-// Refills the list and re-selects the saved mods.
-void RestoreLastMod(app::Launcher& launcher);
-// The Use Mod box's click reaction.
-void UseModClick(app::Launcher& launcher);
-
-// The selected entries of the mod list, in list order.
-std::vector<std::string> SelectedMods(const app::Launcher& launcher);
 // "ModsSettings.txt" in the game folder. Empty without a game folder: the name alone would
 // address the drive's root, and there is no file to read or write.
 std::string ModsSettingsPath(std::string_view gameFolder);
 // Replaces "ModsSettings.txt" with the given mods; nothing without a game folder.
-void WriteModsSettings(app::Launcher& launcher, std::string_view gameFolder,
+void WriteModsSettings(platform::FileSystem& files, std::string_view gameFolder,
                        const std::vector<std::string>& mods);
+// The selected entries of a mod list, in list order.
+std::vector<std::string> SelectedMods(const ui::ListBox& list);
+
+// The main window's choices that the mod list reads and fills.
+struct ModChoices {
+    const ui::RadioButton& rbRS;
+    const ui::RadioButton& rbUO;
+    const ui::CheckBox& chkUseMod;
+    ui::ListBox& ListBox1;
+};
+
+// The main window's mod list: filled from the mods folder, its selection kept in "LastMod"
+// (Rogue Spear) or "ModsSettings.txt" (Urban Ops).
+class ModList {
+public:
+    ModList(config::Session& session, platform::FileSystem& files, ModChoices choices)
+        : session_(session), files_(files), choices_(choices) {}
+
+    // Refills the list from the mods folder.
+    void FillModList();
+    // Records the current selection.
+    void SaveModSelection();
+    // Refills the list and re-selects the saved mods.
+    void RestoreLastMod();
+    // The Use Mod box's click reaction.
+    void UseModClick();
+
+private:
+    config::Session& session_;
+    platform::FileSystem& files_;
+    ModChoices choices_;
+};
 
 } // namespace quarl::mods

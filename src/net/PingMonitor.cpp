@@ -1,7 +1,7 @@
 #include "net/PingMonitor.h"
 
-#include "app/Launcher.h"
 #include "net/DottedAddress.h"
+#include "net/PingStatsForm.h"
 #include "net/QualityImages.h"
 
 #include <algorithm>
@@ -16,90 +16,81 @@ constexpr unsigned kEchoTimeoutMs = 1000;
 constexpr std::int32_t kSumRestart = 2'000'000'000;
 constexpr platform::Ipv4Address kAllOnes{{255, 255, 255, 255}};
 
-void ResetMonitor(app::Launcher& launcher) {
-    auto& ping = launcher.ping;
-    auto& main = launcher.frmMain;
+} // namespace
+
+void PingMonitor::reset() {
     // An echo still in flight belongs to the statistics being dropped: its result is not shown.
-    ping.echo.reset();
-    ping.PingTotal = ping.PingSumMs = ping.PingLost = 0;
-    main.Pingtime.caption.clear();
-    main.imgPing.picture = kBlank;
+    echo_.reset();
+    PingTotal = PingSumMs = PingLost = 0;
+    choices_.Pingtime.caption.clear();
+    choices_.imgPing.picture = kBlank;
 }
 
-void AddRoundTrip(PingState& ping, std::uint32_t roundTripMs) {
+void PingMonitor::addRoundTrip(std::uint32_t roundTripMs) {
     constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
     const auto sample = static_cast<std::int32_t>(std::min<std::uint32_t>(roundTripMs, kMax));
     // A sum that would no longer fit starts over as well.
-    if (ping.PingSumMs >= kSumRestart || sample > kMax - ping.PingSumMs) {
-        ping.PingTotal = 0;
-        ping.PingLost = 0;
-        ping.PingSumMs = sample;
+    if (PingSumMs >= kSumRestart || sample > kMax - PingSumMs) {
+        PingTotal = 0;
+        PingLost = 0;
+        PingSumMs = sample;
     } else {
-        ping.PingSumMs += sample;
+        PingSumMs += sample;
     }
 }
 
-} // namespace
-
-void StartPingMonitor(app::Launcher& launcher) {
-    auto& main = launcher.frmMain;
-    if (!main.chkUseNetwork.checked() || launcher.state.PingDisabled)
+void PingMonitor::StartPingMonitor() {
+    if (!choices_.chkUseNetwork.checked() || session_.PingDisabled)
         return;
-    if (!main.rbJoin.selected()) {
-        StopPingMonitor(launcher);
+    if (!choices_.rbJoin.selected()) {
+        StopPingMonitor();
         return;
     }
-    ResetMonitor(launcher);
-    main.PingTimer.start();
-    main.imgPing.visible = true;
+    reset();
+    choices_.PingTimer.start();
+    choices_.imgPing.visible = true;
 }
 
-void StopPingMonitor(app::Launcher& launcher) {
-    auto& main = launcher.frmMain;
-    ResetMonitor(launcher);
-    main.PingTimer.enabled = false;
-    main.imgPing.visible = false;
+void PingMonitor::StopPingMonitor() {
+    reset();
+    choices_.PingTimer.enabled = false;
+    choices_.imgPing.visible = false;
     // The Ping Stats window does not exist yet while the main window is being created.
-    if (launcher.state.StartupInProgress)
+    if (session_.StartupInProgress)
         return;
-    launcher.frmPingStats.showStatistics(launcher.ping);
+    statistics_.showStatistics(*this);
 }
 
-void PingTimerTimer(app::Launcher& launcher) {
-    auto& main = launcher.frmMain;
-    auto& ping = launcher.ping;
+void PingMonitor::PingTimerTimer() {
     // A ping the player turned off never sends anything, and one echo at a time is in flight.
-    if (launcher.state.PingDisabled || ping.echo || !main.rbJoin.selected())
+    if (session_.PingDisabled || echo_ || !choices_.rbJoin.selected())
         return;
     // A text that is no address is not sent anywhere, and neither is the all-ones broadcast
     // address: either would put a broadcast echo on the player's network.
-    const auto address = ParseDottedAddress(main.txtIPAddress.text);
+    const auto address = ParseDottedAddress(choices_.txtIPAddress.text);
     if (!address || *address == kAllOnes) {
-        ApplyEchoResult(launcher, platform::EchoResult::Failure(platform::kIcmpBadDestination));
+        ApplyEchoResult(platform::EchoResult::Failure(platform::kIcmpBadDestination));
         return;
     }
-    ping.echo = launcher.platform.icmp.send(*address, kEchoTimeoutMs,
-                                            [&launcher](const platform::EchoResult& result) {
-                                                launcher.ping.echo.reset();
-                                                ApplyEchoResult(launcher, result);
-                                            });
+    echo_ = icmp_.send(*address, kEchoTimeoutMs, [this](const platform::EchoResult& result) {
+        echo_.reset();
+        ApplyEchoResult(result);
+    });
 }
 
-void ApplyEchoResult(app::Launcher& launcher, const platform::EchoResult& result) {
-    auto& main = launcher.frmMain;
-    auto& ping = launcher.ping;
+void PingMonitor::ApplyEchoResult(const platform::EchoResult& result) {
     if (result.replied) {
         if (const auto picture = PictureForRoundTrip(result.roundTripMs))
-            main.imgPing.picture = *picture;
-        AddRoundTrip(ping, result.roundTripMs);
+            choices_.imgPing.picture = *picture;
+        addRoundTrip(result.roundTripMs);
     } else {
-        main.imgPing.picture = kBlank;
+        choices_.imgPing.picture = kBlank;
         if (result.error == platform::kIcmpTimedOut)
-            ++ping.PingLost;
+            ++PingLost;
     }
-    main.Pingtime.caption = PingResultText(result);
-    ++ping.PingTotal;
-    launcher.frmPingStats.showStatistics(ping);
+    choices_.Pingtime.caption = PingResultText(result);
+    ++PingTotal;
+    statistics_.showStatistics(*this);
 }
 
 std::optional<std::string_view> PictureForRoundTrip(std::uint32_t roundTripMs) {

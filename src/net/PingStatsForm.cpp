@@ -1,14 +1,13 @@
 #include "net/PingStatsForm.h"
 
-#include "app/Launcher.h"
 #include "net/PingMonitor.h"
 
 #include <string>
 
 namespace quarl::net {
 
-PingStatsForm::PingStatsForm(app::Launcher& launcher)
-    : Form("frmPingStats", "Ping Stats"), launcher_(launcher) {
+PingStatsForm::PingStatsForm(PingMonitor& monitor)
+    : Form("frmPingStats", "Ping Stats"), monitor_(monitor) {
     // The texts until the first tick or the first stop after start-up.
     Label1.caption = "Total Pings: 0";
     Label2.caption = "Average Ping: 0";
@@ -25,10 +24,10 @@ void PingStatsForm::paint() {
         top = 1;
 }
 
-void PingStatsForm::showStatistics(const PingState& ping) {
-    const std::int64_t total = ping.PingTotal;
-    const std::int64_t lost = ping.PingLost;
-    const std::int64_t average = total > lost ? ping.PingSumMs / (total - lost) : 0;
+void PingStatsForm::showStatistics(const PingMonitor& monitor) {
+    const std::int64_t total = monitor.PingTotal;
+    const std::int64_t lost = monitor.PingLost;
+    const std::int64_t average = total > lost ? monitor.PingSumMs / (total - lost) : 0;
     const std::int64_t loss = lost > 0 && total > 0 ? lost * 100 / total : 0;
     Label1.caption = "Total Pings: " + std::to_string(total);
     Label2.caption = "Average Ping: " + std::to_string(average) + "ms";
@@ -37,8 +36,8 @@ void PingStatsForm::showStatistics(const PingState& ping) {
 }
 
 void PingStatsForm::btnResetClick() {
-    StopPingMonitor(launcher_);
-    StartPingMonitor(launcher_);
+    monitor_.StopPingMonitor();
+    monitor_.StartPingMonitor();
 }
 
 void PingStatsForm::btnCloseClick() {

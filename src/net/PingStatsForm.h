@@ -5,19 +5,15 @@
 
 #include <optional>
 
-namespace quarl::app {
-class Launcher;
-}
-
 namespace quarl::net {
 
-struct PingState;
+class PingMonitor;
 
 // frmPingStats: the ping monitor's statistics, shown without being modal; closing it only
 // hides it, and the statistics keep running.
 class PingStatsForm final : public ui::Form {
 public:
-    explicit PingStatsForm(app::Launcher& launcher);
+    explicit PingStatsForm(PingMonitor& monitor);
 
     ui::Label Label1{"Label1"};
     ui::Label Label2{"Label2"};
@@ -32,13 +28,13 @@ public:
 
     void paint();
     // Total, average, loss and lost count of the monitor's statistics.
-    void showStatistics(const PingState& ping);
+    void showStatistics(const PingMonitor& monitor);
 
     void btnResetClick();
     void btnCloseClick();
 
 private:
-    app::Launcher& launcher_;
+    PingMonitor& monitor_;
 };
 
 } // namespace quarl::net

@@ -1,6 +1,5 @@
 #include "net/ServerHistory.h"
 
-#include "app/Launcher.h"
 #include "config/LauncherKey.h"
 
 #include <algorithm>
@@ -19,9 +18,9 @@ std::string SlotName(char letter) {
 
 // The order string as stored, with what the launcher never writes left out: characters other
 // than a to f and repeated letters.
-std::string ReadOrder(const app::Launcher& launcher) {
+std::string ReadOrder(const config::Session& session) {
     std::string order;
-    for (const char letter : launcher.launcherString(config::launcher::ServerMru))
+    for (const char letter : session.launcherString(config::launcher::ServerMru))
         if (kSlots.find(letter) != std::string_view::npos &&
             order.find(letter) == std::string::npos)
             order += letter;
@@ -30,24 +29,22 @@ std::string ReadOrder(const app::Launcher& launcher) {
 
 } // namespace
 
-void LoadServerHistory(app::Launcher& launcher) {
-    auto& box = launcher.frmMain.txtIPAddress;
+void LoadServerHistory(const config::Session& session, ui::ComboBox& box) {
     box.items.clear();
     box.text.clear();
-    for (const char letter : ReadOrder(launcher))
-        box.items.push_back(launcher.launcherString(SlotName(letter)));
+    for (const char letter : ReadOrder(session))
+        box.items.push_back(session.launcherString(SlotName(letter)));
     if (!box.items.empty())
         box.text = box.items.front();
 }
 
-void RecordServerAddress(app::Launcher& launcher) {
-    const std::string& address = launcher.frmMain.txtIPAddress.text;
-    std::string order = ReadOrder(launcher);
+void RecordServerAddress(config::Session& session, const std::string& address) {
+    std::string order = ReadOrder(session);
 
     // The last slot in the order string that holds the text decides.
     std::string::size_type match = std::string::npos;
     for (std::string::size_type i = 0; i < order.size(); ++i)
-        if (launcher.launcherString(SlotName(order[i])) == address)
+        if (session.launcherString(SlotName(order[i])) == address)
             match = i;
 
     // Otherwise a full history reuses the least recently used slot, and a growing one takes
@@ -64,8 +61,8 @@ void RecordServerAddress(app::Launcher& launcher) {
         order.erase(at, 1);
     order.insert(order.begin(), letter);
     if (match == std::string::npos)
-        launcher.writeLauncherString(SlotName(letter), address);
-    launcher.writeLauncherString(config::launcher::ServerMru, order);
+        session.writeLauncherString(SlotName(letter), address);
+    session.writeLauncherString(config::launcher::ServerMru, order);
 }
 
 } // namespace quarl::net

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "base/ScopeExit.h"
 #include "ui/Controls.h"
 
 #include <string>
+#include <utility>
 
 namespace quarl::ui {
 
@@ -26,6 +28,16 @@ public:
         visible_ = true;
         FormShow();
     }
+    // Shows the form over its owner: the owner is disabled, and hidden when asked, until this
+    // form closes, however it closes.
+    void showModal(Form& owner, bool hideOwner = false) {
+        modalOwner_ = &owner;
+        hidesOwner_ = hideOwner;
+        owner.enabled = false;
+        if (hideOwner)
+            owner.hide();
+        show();
+    }
     void hide() { visible_ = false; }
     // A close the user asks for (the close box, Alt+F4): the form may refuse it.
     void requestClose() {
@@ -33,10 +45,15 @@ public:
             close();
     }
     // Closing hides the window after its close event; the main window's close ends the program.
+    // The form closes even when its close event fails: the failure still reaches the caller,
+    // which shows it, but a window that cannot save must not become one that cannot close.
     void close() {
+        base::ScopeExit closed([this] {
+            visible_ = false;
+            closed_ = true;
+            releaseOwner();
+        });
         FormClose();
-        visible_ = false;
-        closed_ = true;
     }
     bool closed() const { return closed_; }
 
@@ -46,8 +63,19 @@ protected:
     virtual void FormClose() {}
 
 private:
+    void releaseOwner() {
+        if (!modalOwner_)
+            return;
+        auto& owner = *std::exchange(modalOwner_, nullptr);
+        owner.enabled = true;
+        if (hidesOwner_)
+            owner.show();
+    }
+
     bool visible_ = false;
     bool closed_ = false;
+    Form* modalOwner_ = nullptr;
+    bool hidesOwner_ = false;
 };
 
 // Application-wide state the toolkit keeps: the title, the help file and the current hint.

@@ -80,6 +80,41 @@ TEST_F(Launch, NetworkValuesAreWrittenIntoTheGameKeyAsTyped) {
     EXPECT_EQ(gameValue("MultiplayerManualJoinPort"), "2400");
 }
 
+// The address and port go on the game's command line as typed: text that would add arguments
+// of its own stops the launch before anything is saved, written or started.
+TEST_F(Launch, AnAddressOrPortThatWouldAddArgumentsStopsTheLaunch) {
+    const struct {
+        const char* network;
+        const char* address;
+        const char* port;
+    } rows[] = {
+        {"join", "1.2.3.4 -mods X", "2346"}, {"join", "-nosound", "2346"},
+        {"join", "server\"evil", "2346"},    {"join", "127.0.0.1", "2346 -x"},
+        {"host", "ignored", "23a"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.address) + " / " + row.port);
+        resetAll();
+        auto& main = prepare(1, row.network, nullptr);
+        main.txtIPAddress.text = row.address;
+        main.txtPort.text = row.port;
+        main.btnLaunch.click();
+        EXPECT_TRUE(fake.shell.opened().empty());
+        ASSERT_EQ(fake.dialogs.shown().size(), 1u);
+        EXPECT_EQ(fake.dialogs.shown().back().caption, "Error!");
+        EXPECT_EQ(launcherString("servermru"), "<missing>") << "the state was not saved";
+        EXPECT_EQ(gameValue("MultiplayerManualJoinPort"), "<missing>");
+        EXPECT_TRUE(main.enabled);
+        EXPECT_FALSE(launcher->frmResume.visible());
+    }
+    // A host name with every allowed character goes through.
+    resetAll();
+    auto& main = prepare(1, "join", nullptr);
+    main.txtIPAddress.text = "my-server_2.example.com";
+    main.btnLaunch.click();
+    EXPECT_EQ(started().parameters, "-client my-server_2.example.com 2346");
+}
+
 TEST_F(Launch, UrbanOpsWritesModsSettingsAndTheLastModsKitKeys) {
     auto& main = prepare(2, "off", nullptr);
     main.chkUseMod.setChecked(true);

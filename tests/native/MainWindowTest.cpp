@@ -115,6 +115,21 @@ TEST_F(MainWindow, SavedStateComesBackOnTheNextStart) {
     EXPECT_EQ(second.txtPort.text, "2401");
 }
 
+// A state save that fails (here Urban Ops' read-only mods file) is reported, and the window
+// closes all the same: otherwise only killing the process would end the launcher.
+TEST_F(MainWindow, AFailingStateSaveIsReportedAndTheWindowClosesAnyway) {
+    installGame(true, true, true);
+    addMod("SWAT");
+    setLauncherDword("GameType", 2);
+    setLauncher("UseMod", "TRUE");
+    fake.files.addFile(GamePath("ModsSettings.txt"));
+    fake.files.setReadOnly(GamePath("ModsSettings.txt"));
+    auto& main = start();
+    EXPECT_THROW(main.requestClose(), platform::FileError);
+    EXPECT_TRUE(main.closed());
+    EXPECT_FALSE(main.visible());
+}
+
 TEST_F(MainWindow, ExitClosesTheWindow) {
     installGame(true, false, false);
     auto& main = start();

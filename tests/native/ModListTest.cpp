@@ -15,7 +15,9 @@ protected:
         addMod("Tactical Realism");
     }
     std::vector<std::string> items() const { return launcher->frmMain.ListBox1.items(); }
-    std::vector<std::string> selected() const { return mods::SelectedMods(*launcher); }
+    std::vector<std::string> selected() const {
+        return mods::SelectedMods(launcher->frmMain.ListBox1);
+    }
     const std::string header = std::string(mods::kModsSettingsHeader) + "\r\n";
 };
 

@@ -187,7 +187,7 @@ TEST_F(PingMonitor, NoRequestWithoutANetworkJoinOrWithThePingDisabled) {
         m.chkUseNetwork.click();
         m.chkUseNetwork.click();
         EXPECT_FALSE(m.PingTimer.enabled);
-        net::PingTimerTimer(*launcher);
+        launcher->ping.PingTimerTimer();
         EXPECT_TRUE(fake.icmp.sent().empty());
     }
 }
@@ -222,7 +222,7 @@ TEST_F(PingMonitor, ResetRestartsTheStatisticsAndKeepsAMonitorWithHostStopped) {
         // A start while running keeps the timer's rhythm; after the reset's stop the interval
         // counts from the reset.
         const auto starts = m.PingTimer.starts();
-        net::StartPingMonitor(*launcher);
+        launcher->ping.StartPingMonitor();
         EXPECT_EQ(m.PingTimer.starts(), starts);
         EXPECT_EQ(stats().Label1.caption, "Total Pings: 2");
         EXPECT_EQ(m.Pingtime.caption, "");

@@ -17,10 +17,7 @@ protected:
         return start();
     }
     static std::string slot(char letter) { return std::string("server-") + letter; }
-    void record(std::string text) {
-        launcher->frmMain.txtIPAddress.text = std::move(text);
-        net::RecordServerAddress(*launcher);
-    }
+    void record(std::string text) { net::RecordServerAddress(launcher->session, text); }
     std::string order() const { return launcherString("servermru"); }
 };
 

@@ -131,15 +131,23 @@ TEST_F(Uninstall, AFailedCopyNamesTheFileAndAbandonsTheRest) {
     EXPECT_EQ(fake.kernel.semaphoreCount("Launcher.exeSem"), 1);
 }
 
-TEST_F(Uninstall, WithoutAGameInstallationNoFilesAreCopiedAboutTheDriveRoot) {
+// Without a game folder every path would name the drive's root: GameSpy's "WorkDir" would
+// become "\" and Kali's "GameExe" "\RogueSpear.exe". Nothing is written, so the markers still
+// say the patch is in place for an uninstall once the game is found again.
+TEST_F(Uninstall, WithoutAGameInstallationNothingIsWrittenOrCopied) {
     fake.files.addFile("\\UOperations.exe", "backup");
     fake.files.addFile("\\UrbanOperations.exe", "someone's file");
-    markers("True", "False", "False");
+    markers("True", "True", "True");
     setLauncher("EXEName", "RSpear.exe");
-    EXPECT_FALSE(create({"-UNINSTALL"}));
+    gameSpy(kRogueSpearEntry, "Cmdline", "Launcher.exe --rs");
+    fake.registry.setDword(RootKey::CurrentUser, "Software\\Kali\\Kali95\\Settings", "LaunchCount",
+                           1);
+    kali("LaunchInfo0", "Game214", "1");
+    EXPECT_EQ(switchWrites({"-UNINSTALL"}), 0);
     EXPECT_EQ(*fake.files.content("\\UrbanOperations.exe"), "someone's file");
-    EXPECT_EQ(launcherString("EXEName"), "RogueSpear.exe");
-    EXPECT_EQ(launcherString("Patched"), "False");
+    EXPECT_EQ(read(kRogueSpearEntry, "WorkDir"), "<missing>");
+    EXPECT_EQ(read("Software\\Kali\\Kali95\\LaunchInfo0", "GameExe"), "<missing>");
+    EXPECT_EQ(launcherString("Patched"), "True");
 }
 
 TEST_F(Uninstall, TheLaunchToolsCopyReplacesAReadOnlyExecutableAndLeavesItArchiveOnly) {
@@ -147,13 +155,13 @@ TEST_F(Uninstall, TheLaunchToolsCopyReplacesAReadOnlyExecutableAndLeavesItArchiv
     ASSERT_TRUE(create());
     fake.files.addFile(GamePath("redirect.exe"), "redirect");
     fake.files.setReadOnly(GamePath("RogueSpear.exe"));
-    companions::CopyGameFile(*launcher, GamePath("redirect.exe"), GamePath("RogueSpear.exe"));
+    companions::CopyGameFile(fake.files, GamePath("redirect.exe"), GamePath("RogueSpear.exe"));
     EXPECT_EQ(file("RogueSpear.exe"), "redirect");
     EXPECT_FALSE(fake.files.readOnly(GamePath("RogueSpear.exe")));
-    companions::CopyGameFile(*launcher, GamePath("redirect.exe"), GamePath("RSpear.exe"));
+    companions::CopyGameFile(fake.files, GamePath("redirect.exe"), GamePath("RSpear.exe"));
     EXPECT_EQ(file("RSpear.exe"), "redirect");
     EXPECT_THROW(
-        companions::CopyGameFile(*launcher, GamePath("missing.exe"), GamePath("RSpear.exe")),
+        companions::CopyGameFile(fake.files, GamePath("missing.exe"), GamePath("RSpear.exe")),
         platform::FileError);
 }
 

@@ -43,7 +43,7 @@ TEST_F(SingleInstance, ASecondStartHandsItsSwitchesToTheRunningLauncherAndEnds) 
     EXPECT_FALSE(second.create());
     EXPECT_EQ(second.kernel.waits(),
               (std::vector<Wait>{{kSemaphore, 10000, true}, {kSemaphore, 10000, true}}));
-    EXPECT_TRUE(second.launcher->state.gameKeyPath.empty()) << "its creation handler never ran";
+    EXPECT_TRUE(second.launcher->session.gameKeyPath.empty()) << "its creation handler never ran";
 
     EXPECT_EQ(fake.windows.broughtToFront(), 1);
     EXPECT_TRUE(main.chkUseNetwork.checked());
@@ -76,7 +76,7 @@ TEST_F(SingleInstance, ALauncherThatNeverAnswersLetsTheSecondStartRunOnItsOwn) {
     EXPECT_TRUE(second.create());
     EXPECT_EQ(second.kernel.waits(),
               (std::vector<Wait>{{kSemaphore, 10000, true}, {kSemaphore, 10000, false}}));
-    EXPECT_FALSE(second.launcher->state.gameKeyPath.empty()) << "it started as a launcher";
+    EXPECT_FALSE(second.launcher->session.gameKeyPath.empty()) << "it started as a launcher";
     EXPECT_EQ(second.main().txtIPAddress.text, "127.0.0.3");
 
     // It now takes the hand-overs: a third start reaches it, not the silent one.
@@ -159,7 +159,7 @@ TEST_F(SingleInstance, WithoutTheAreaOrTheMessageWindowTheLauncherStartsAloneAnd
     fake.kernel.failSharedMemory = false;
     fake.kernel.failMessageWindows = true;
     start();
-    EXPECT_FALSE(launcher->state.gameKeyPath.empty()) << "start-up went on";
+    EXPECT_FALSE(launcher->session.gameKeyPath.empty()) << "start-up went on";
     EXPECT_TRUE(fake.dialogs.shown().empty());
     EXPECT_EQ(fake.kernel.semaphoreCount(kSemaphore), -1) << "no semaphore to wait for";
 }
@@ -172,7 +172,7 @@ TEST_F(SingleInstance, WithoutItsSemaphoreTheLauncherSaysSoAndStartsAlone) {
               (platform::MessageBoxRequest{"Unable to create semaphore", "Quarl Launcher",
                                            platform::MessageButtons::Ok,
                                            platform::MessageIcon::Error, 1}));
-    EXPECT_FALSE(launcher->state.gameKeyPath.empty()) << "start-up went on";
+    EXPECT_FALSE(launcher->session.gameKeyPath.empty()) << "start-up went on";
     EXPECT_FALSE(fake.kernel.sharedMemoryExists(kArea)) << "no area that nobody answers for";
 }
 

@@ -62,7 +62,7 @@ TEST_F(Startup, FallbackSelectsCovertOpsWhenUrbanOpsIsMissingWhateverGameTypeSai
 TEST_F(Startup, UrbanOpsAloneCountsAsAbsentAndTheGameIsReportedMissing) {
     installGame(false, true, false);
     auto& main = start();
-    EXPECT_FALSE(launcher->state.urbanOps);
+    EXPECT_FALSE(launcher->session.urbanOps);
     EXPECT_EQ(Buttons(main).rsEnabled || Buttons(main).uoEnabled || Buttons(main).coEnabled, false);
     ASSERT_EQ(fake.dialogs.shown().size(), 1u);
     const auto& box = fake.dialogs.shown().front();
@@ -87,7 +87,7 @@ TEST_F(Startup, NoGameDisablesTheLaunchFeatures) {
     setLauncher("UseMod", "TRUE");
     setLauncherDword("GameType", 2); // Urban Ops, whose Use Mod reaction rewrites ModsSettings.txt
     auto& main = start();
-    EXPECT_TRUE(launcher->state.gameKeyPath.empty());
+    EXPECT_TRUE(launcher->session.gameKeyPath.empty());
     for (const auto* item :
          {&main.mnuLaunchTool, &main.mnuWizard, &main.mnuAddressBook, &main.mnuLaunch,
           &main.mnuSettings, &main.mnuModInfo, &main.mnuBoundkeys, &main.mnuKitrestrictions,
@@ -102,7 +102,7 @@ TEST_F(Startup, NoGameDisablesTheLaunchFeatures) {
     EXPECT_FALSE(main.txtIPAddress.enabled);
     // Nothing is written into the root of HKEY_LOCAL_MACHINE.
     EXPECT_FALSE(fake.registry.readValue(RootKey::LocalMachine, "", "ModsPath"));
-    EXPECT_EQ(launcher->state.modsFolder, "");
+    EXPECT_EQ(launcher->session.modsFolder, "");
     // Nor a ModsSettings.txt into the root of the drive.
     EXPECT_FALSE(fake.files.fileExists("\\ModsSettings.txt"));
     EXPECT_EQ(fake.dialogs.shown().size(), 1u);
@@ -112,8 +112,8 @@ TEST_F(Startup, DemoKeyIsUsedOnlyWhenTheFullGameKeyHasNoInstallationPath) {
     installGame(true, false, false, std::string(config::kDemoGameKey));
     fake.registry.setString(RootKey::LocalMachine, config::kGameKey, "InstallationPath", "");
     start();
-    EXPECT_EQ(launcher->state.gameKeyPath, config::kDemoGameKey);
-    EXPECT_TRUE(launcher->state.rogueSpear);
+    EXPECT_EQ(launcher->session.gameKeyPath, config::kDemoGameKey);
+    EXPECT_TRUE(launcher->session.rogueSpear);
 }
 
 TEST_F(Startup, PresenceUsesTheFixedFileNamesNotTheExecutableNameValues) {
@@ -121,7 +121,7 @@ TEST_F(Startup, PresenceUsesTheFixedFileNamesNotTheExecutableNameValues) {
     fake.files.addFile(GamePath("Custom.exe"));
     setLauncher("EXEName", "Custom.exe");
     start();
-    EXPECT_FALSE(launcher->state.rogueSpear);
+    EXPECT_FALSE(launcher->session.rogueSpear);
 }
 
 TEST_F(Startup, MissingModsPathIsWrittenAndFormsTheModsFolder) {
@@ -132,7 +132,7 @@ TEST_F(Startup, MissingModsPathIsWrittenAndFormsTheModsFolder) {
         fake.registry.readValue(RootKey::LocalMachine, config::kGameKey, "ModsPath");
     ASSERT_TRUE(modsPath);
     EXPECT_EQ(modsPath->text, "\\mods");
-    EXPECT_EQ(launcher->state.modsFolder, "C:\\Games\\Rogue Spear\\mods\\");
+    EXPECT_EQ(launcher->session.modsFolder, "C:\\Games\\Rogue Spear\\mods\\");
 }
 
 TEST_F(Startup, LauncherKeyDefaultsAreWritten) {
@@ -202,7 +202,7 @@ TEST_F(Startup, DisabledPingNeverEnablesTheTimer) {
     setLauncher("UseNetwork", "TRUE");
     setLauncher("DisablePing", "TRUE");
     auto& main = start();
-    EXPECT_TRUE(launcher->state.PingDisabled);
+    EXPECT_TRUE(launcher->session.PingDisabled);
     EXPECT_FALSE(main.PingTimer.enabled);
 }
 
@@ -251,7 +251,7 @@ TEST_F(Startup, FirstPaintRunsOnceAndHoldsTheLauncherMutex) {
     setLauncherDword("Wizard", 1);
     auto& main = startWithWizard();
     EXPECT_EQ(fake.kernel.openHandles("QUARLLAUNCHER"), 1);
-    EXPECT_FALSE(launcher->state.StartupInProgress);
+    EXPECT_FALSE(launcher->session.StartupInProgress);
     launcher->frmWiz.hide();
     main.paint();
     main.paint();
@@ -267,12 +267,12 @@ TEST_F(Startup, APaintDuringTheFirstPaintsMessagePumpDoesNotRepeatIt) {
     int nested = 0;
     ASSERT_TRUE(create());
     fake.messages.onPump = [&] {
-        if (launcher->state.StartupInProgress && nested++ == 0)
+        if (launcher->session.StartupInProgress && nested++ == 0)
             launcher->frmMain.paint();
     };
     launcher->frmMain.paint();
     EXPECT_EQ(nested, 1);
-    EXPECT_FALSE(launcher->state.StartupInProgress);
+    EXPECT_FALSE(launcher->session.StartupInProgress);
 }
 
 TEST_F(Startup, AFirstPaintThatFailsStillEndsStartUp) {
@@ -280,7 +280,7 @@ TEST_F(Startup, AFirstPaintThatFailsStillEndsStartUp) {
     setLauncher("Wizard", "yes"); // a flag stored with the wrong type
     ASSERT_TRUE(create());
     EXPECT_THROW(firstPaint(), platform::RegistryError);
-    EXPECT_FALSE(launcher->state.StartupInProgress) << "the game buttons restore the last mod";
+    EXPECT_FALSE(launcher->session.StartupInProgress) << "the game buttons restore the last mod";
     EXPECT_NO_THROW(launcher->frmMain.paint()) << "the one-time work is not tried again";
 }
 

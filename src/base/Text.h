@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace quarl::app {
+namespace quarl::base {
 
 // Upper-cases the letters a to z only, as switches and folder names are compared.
 inline std::string UpperAscii(std::string_view text) {
@@ -14,4 +14,4 @@ inline std::string UpperAscii(std::string_view text) {
     return result;
 }
 
-} // namespace quarl::app
+} // namespace quarl::base
