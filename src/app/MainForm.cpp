@@ -174,6 +174,9 @@ void MainForm::updateControls() {
 }
 
 bool MainForm::create() {
+    // Start-up is one event, from here to the end of the first paint: a hand-over that arrives
+    // meanwhile waits until the mod list is filled and the last mod restored.
+    launcher_.application.beginEvent();
     if (!SingleInstanceCheck(launcher_))
         return false;
     FormCreate();
@@ -301,12 +304,16 @@ void MainForm::paint() {
         return;
     // Should the one-time work fail (its error shows at the dispatch boundary), start-up is
     // still over: later paints do not retry it and the game buttons restore the last mod.
-    base::ScopeExit finish([this, &session] {
-        session.StartupInProgress = false;
-        firstPaintRunning_ = false;
-    });
-    firstPaintRunning_ = true;
-    FirstPaint();
+    {
+        base::ScopeExit finish([this, &session] {
+            session.StartupInProgress = false;
+            firstPaintRunning_ = false;
+            launcher_.application.endEvent();
+        });
+        firstPaintRunning_ = true;
+        FirstPaint();
+    }
+    launcher_.application.runQueued();
 }
 
 // The one-time work that needs a visible window.

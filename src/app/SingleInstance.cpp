@@ -5,6 +5,7 @@
 #include "app/HandOverArea.h"
 #include "app/Launcher.h"
 #include "app/Switches.h"
+#include "base/ScopeExit.h"
 #include "base/Text.h"
 
 #include <algorithm>
@@ -15,8 +16,12 @@ namespace {
 
 constexpr unsigned kHandOverWaitMs = 10000;
 
-// Applies a hand-over in the running launcher, on message 1324. The semaphore always goes back,
-// also when applying the switches fails, so that the next start does not wait in vain.
+// Takes a hand-over in the running launcher, on message 1324. The switches are applied at once
+// when the launcher is idle; a hand-over that arrives in the middle of start-up or of another
+// event (through a message box's loop, or a step that lets pending messages run) waits until
+// that has ended, and the second start is let go as soon as its arguments are read. The
+// semaphore always goes back, also when applying the switches fails, so that the next start
+// does not wait in vain.
 void ReceiveHandOver(Launcher& launcher) {
     auto& handOver = launcher.handOver;
     // A message that arrives while a hand-over is being applied was not sent by a start holding
@@ -24,17 +29,16 @@ void ReceiveHandOver(Launcher& launcher) {
     if (handOver.receiving || !handOver.area)
         return;
     handOver.receiving = true;
-    struct Finish {
-        InstanceHandOver& handOver;
-        ~Finish() {
-            handOver.receiving = false;
-            handOver.semaphore->release();
-        }
-    } finish{handOver};
-    const auto arguments = ReadHandOverArguments(handOver.area->bytes());
-    launcher.platform.windows.bringToFront();
-    launcher.platform.messages.processPendingMessages();
-    ApplyHandedOverSwitches(launcher, arguments);
+    base::ScopeExit finish([&handOver] {
+        handOver.receiving = false;
+        handOver.semaphore->release();
+    });
+    launcher.application.whenIdle(
+        [&launcher, arguments = ReadHandOverArguments(handOver.area->bytes())] {
+            launcher.platform.windows.bringToFront();
+            launcher.platform.messages.processPendingMessages();
+            ApplyHandedOverSwitches(launcher, arguments);
+        });
 }
 
 // Makes this process the one that takes hand-overs: its own message window and semaphore, its

@@ -3,6 +3,7 @@
 #include "base/ScopeExit.h"
 #include "ui/Controls.h"
 
+#include <deque>
 #include <string>
 #include <utility>
 
@@ -78,11 +79,57 @@ private:
     bool hidesOwner_ = false;
 };
 
-// Application-wide state the toolkit keeps: the title, the help file and the current hint.
+// Application-wide state the toolkit keeps: the title, the help file, the current hint, and
+// the events waiting for the one being handled to end.
 struct Application {
     std::string title;
     std::string helpFile;
     Handler onHint;
+
+    // An event being handled, for as long as it lives. Events nest: a message box or a step
+    // that lets pending messages run starts a loop of its own inside the current event.
+    class EventScope {
+    public:
+        explicit EventScope(Application& application) : application_(application) {
+            application_.beginEvent();
+        }
+        EventScope(const EventScope&) = delete;
+        EventScope& operator=(const EventScope&) = delete;
+        ~EventScope() { application_.endEvent(); }
+
+    private:
+        Application& application_;
+    };
+    void beginEvent() { ++depth_; }
+    void endEvent() { --depth_; }
+    bool idle() const { return depth_ == 0; }
+
+    // Runs an event that comes from outside (a hand-over from another start) at once when no
+    // event is being handled, and otherwise queues it until the outermost one has ended: it
+    // must not run half-way through another.
+    void whenIdle(Handler event) {
+        if (!idle()) {
+            queued_.push_back(std::move(event));
+            return;
+        }
+        EventScope scope(*this);
+        event();
+    }
+    // Runs the next queued event, as an event of its own; false when none is queued or an
+    // event is still being handled. An exception leaves the rest queued.
+    bool runNextQueued() {
+        if (!idle() || queued_.empty())
+            return false;
+        auto event = std::move(queued_.front());
+        queued_.pop_front();
+        EventScope scope(*this);
+        event();
+        return true;
+    }
+    void runQueued() {
+        while (runNextQueued()) {
+        }
+    }
 
     const std::string& hint() const { return hint_; }
     void setHint(std::string value) {
@@ -95,6 +142,8 @@ struct Application {
 
 private:
     std::string hint_;
+    int depth_ = 0;
+    std::deque<Handler> queued_;
 };
 
 } // namespace quarl::ui

@@ -1,5 +1,6 @@
 #include "LauncherFixture.h"
 #include "app/HandOverArea.h"
+#include "mods/ModList.h"
 
 namespace quarl::tests {
 namespace {
@@ -59,6 +60,31 @@ TEST_F(SingleInstance, ASecondStartHandsItsSwitchesToTheRunningLauncherAndEnds) 
     EXPECT_EQ(fake.windows.broughtToFront(), 2);
 }
 
+// A hand-over that arrives through a loop inside another event (start-up here, where the first
+// paint would rebuild the mod list after it) waits until that event has ended; the second start
+// is let go at once.
+TEST_F(SingleInstance, AHandOverDuringStartUpIsAppliedWhenStartUpHasEnded) {
+    addMod("SWAT");
+    addMod("Tactical Realism");
+    setLauncher("LastMod", "SWAT");
+    std::unique_ptr<OtherStart> second;
+    bool handedOver = false;
+    fake.messages.onPump = [&] {
+        if (second)
+            return;
+        second = std::make_unique<OtherStart>(
+            fake, std::vector<std::string>{"-MODS", "Tactical Realism"});
+        handedOver = !second->create();
+    };
+    ASSERT_TRUE(create());
+    EXPECT_TRUE(handedOver) << "the second start ended without waiting for the first paint";
+    EXPECT_FALSE(launcher->frmMain.chkUseMod.checked()) << "nothing applied during start-up";
+    auto& main = firstPaint();
+    EXPECT_TRUE(main.chkUseMod.checked());
+    EXPECT_EQ(mods::SelectedMods(main.ListBox1), std::vector<std::string>{"Tactical Realism"});
+    EXPECT_EQ(fake.kernel.semaphoreCount(kSemaphore), 1);
+}
+
 TEST_F(SingleInstance, ElevenArgumentsHandOverTheFirstTen) {
     auto& main = start();
     OtherStart second(
@@ -79,9 +105,12 @@ TEST_F(SingleInstance, ALauncherThatNeverAnswersLetsTheSecondStartRunOnItsOwn) {
     EXPECT_FALSE(second.launcher->session.gameKeyPath.empty()) << "it started as a launcher";
     EXPECT_EQ(second.main().txtIPAddress.text, "127.0.0.3");
 
-    // It now takes the hand-overs: a third start reaches it, not the silent one.
+    // It now takes the hand-overs: a third start reaches it, not the silent one, and its
+    // switches apply once the second's start-up has ended.
     OtherStart third(fake, {"-CLIENT", "127.0.0.4"});
     EXPECT_FALSE(third.create());
+    second.main().show();
+    second.main().paint();
     EXPECT_EQ(second.main().txtIPAddress.text, "127.0.0.4");
     EXPECT_NE(first.txtIPAddress.text, "127.0.0.4");
 }
@@ -99,6 +128,7 @@ TEST_F(SingleInstance, AStaleWindowHandleInTheAreaIsNeverWaitedFor) {
     EXPECT_EQ(fake.kernel.semaphoreCount(kSemaphore), 1);
     OtherStart second(fake, {"-CLIENT", "127.0.0.5"});
     EXPECT_FALSE(second.create());
+    firstPaint(); // the switches apply once start-up has ended
     EXPECT_EQ(launcher->frmMain.txtIPAddress.text, "127.0.0.5");
 }
 
