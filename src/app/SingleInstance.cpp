@@ -41,16 +41,15 @@ void ReceiveHandOver(Launcher& launcher) {
         });
 }
 
-// Makes this process the one that takes hand-overs: its own message window and semaphore, its
-// window handle in the area, and the semaphore's count at 1.
+// Makes this process the one that takes hand-overs: its own message window, its window handle in
+// the area, and the semaphore's count at 1.
 void TakeHandOvers(Launcher& launcher, std::unique_ptr<platform::SharedMemory> area,
-                   const std::string& semaphoreName) {
+                   std::unique_ptr<platform::Semaphore> semaphore) {
     auto& kernel = launcher.platform.kernel;
     auto window =
         kernel.createMessageWindow(kHandOverMessage, [&launcher] { ReceiveHandOver(launcher); });
     if (!window)
         return;
-    auto semaphore = kernel.createSemaphore(semaphoreName, 0, 1);
     if (!semaphore) {
         // Shown as any unexpected failure is; the launcher starts without taking hand-overs.
         launcher.platform.dialogs.showMessage(
@@ -68,19 +67,18 @@ void TakeHandOvers(Launcher& launcher, std::unique_ptr<platform::SharedMemory> a
 // A second start: hands the arguments to the running launcher and waits until it has applied
 // them. False when the running launcher did not take them in time.
 bool HandOverArguments(Launcher& launcher, platform::SharedMemory& area,
-                       const std::string& semaphoreName) {
+                       platform::Semaphore& semaphore) {
     auto& kernel = launcher.platform.kernel;
-    auto semaphore = kernel.openSemaphore(semaphoreName);
-    if (!semaphore || !semaphore->wait(kHandOverWaitMs))
+    if (!semaphore.wait(kHandOverWaitMs))
         return false;
     WriteHandOverArguments(area.bytes(), launcher.platform.arguments);
     // A handle that names no launcher window (a stale one, or garbage) is never posted to, and
     // nobody would answer: this start carries on at once instead of waiting in vain.
     if (!kernel.postMessage(ReadHandOverWindow(area.bytes()), kHandOverMessage))
         return false;
-    if (!semaphore->wait(kHandOverWaitMs))
+    if (!semaphore.wait(kHandOverWaitMs))
         return false;
-    semaphore->release();
+    semaphore.release();
     return true;
 }
 
@@ -89,6 +87,13 @@ bool HandOverArguments(Launcher& launcher, platform::SharedMemory& area,
 bool SingleInstanceCheck(Launcher& launcher) {
     auto& platform = launcher.platform;
     const auto& name = platform.executableName;
+    const auto semaphoreName = name + "Sem";
+    // The semaphore comes before the area, at count 0: a start that finds the area then always
+    // finds the semaphore as well, and waits on it until the first start has published its
+    // window, rather than taking the moment in between for the absence of a launcher. Older
+    // copies make it after the area: a newer start still waits for one of them that is starting,
+    // and one of them finds a newer start's semaphore.
+    auto semaphore = platform.kernel.createSemaphore(semaphoreName, 0, 1);
     bool existed = false;
     auto area = platform.kernel.createSharedMemory(name, kHandOverAreaSize, existed);
     if (!area)
@@ -103,9 +108,14 @@ bool SingleInstanceCheck(Launcher& launcher) {
         });
     if (existed && uninstall)
         return true;
-    if (existed && HandOverArguments(launcher, *area, name + "Sem"))
-        return false;
-    TakeHandOvers(launcher, std::move(area), name + "Sem");
+    if (existed) {
+        // Without a semaphore of its own this start may still open the running launcher's.
+        auto opened = semaphore ? nullptr : platform.kernel.openSemaphore(semaphoreName);
+        auto* held = semaphore ? semaphore.get() : opened.get();
+        if (held && HandOverArguments(launcher, *area, *held))
+            return false;
+    }
+    TakeHandOvers(launcher, std::move(area), std::move(semaphore));
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include "app/HandOverArea.h"
 #include "win32ui/resource.h"
 
+#include <optional>
+
 namespace quarl::tests {
 namespace {
 
@@ -19,14 +21,16 @@ protected:
     GameFolder game_{{L"RogueSpear.exe"}};
 };
 
-// Another process's hand-over objects, held by the test: the area and its semaphore.
+// Another process's hand-over objects, held by the test: the area and its semaphore, which is
+// left to be made later when no count is given.
 struct HeldObjects {
-    HeldObjects(LONG count, DWORD window) {
+    HeldObjects(std::optional<LONG> count, DWORD window) {
         area = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                   app::kHandOverAreaSize, kArea);
         view = static_cast<DWORD*>(
             MapViewOfFile(area, FILE_MAP_ALL_ACCESS, 0, 0, app::kHandOverAreaSize));
-        semaphore = CreateSemaphoreW(nullptr, count, 1, kSemaphore);
+        if (count)
+            semaphore = CreateSemaphoreW(nullptr, *count, 1, kSemaphore);
         if (view)
             view[0] = window;
     }
@@ -35,12 +39,13 @@ struct HeldObjects {
     ~HeldObjects() {
         UnmapViewOfFile(view);
         CloseHandle(area);
-        CloseHandle(semaphore);
+        if (semaphore)
+            CloseHandle(semaphore);
     }
     bool valid() const { return area && view && semaphore; }
     HANDLE area;
     DWORD* view;
-    HANDLE semaphore;
+    HANDLE semaphore = nullptr;
 };
 
 TEST_F(SingleInstanceE2E, ASecondStartBringsTheRunningLauncherToTheFrontWithItsAddressAndEnds) {
@@ -104,6 +109,42 @@ TEST_F(SingleInstanceE2E, ALauncherThatNeverAnswersLetsTheNextStartRunOnItsOwnAf
     EXPECT_EQ(WaitForSingleObject(held.semaphore, 0), WAIT_OBJECT_0);
     ReleaseSemaphore(held.semaphore, 1, nullptr);
     EXPECT_EQ(launcher.close(window), 0u);
+}
+
+TEST_F(SingleInstanceE2E, AStartBetweenAnotherStartsAreaAndItsSemaphoreHandsOverOnceItPublishes) {
+    // The test plays a start that has made the area but not yet its semaphore, as older copies
+    // do, with a message window of the launcher's class.
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"QuarlLauncherHandOver";
+    RegisterClassExW(&windowClass);
+    const HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0,
+                                        HWND_MESSAGE, nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    HeldObjects held(std::nullopt, 0);
+    ASSERT_TRUE(held.area && held.view);
+
+    LauncherProcess launcher(L"-CLIENT 127.0.0.7");
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            held.semaphore = OpenSemaphoreW(SEMAPHORE_ALL_ACCESS, FALSE, kSemaphore);
+            return held.semaphore != nullptr;
+        },
+        std::chrono::seconds(15)));
+    held.view[0] = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(window));
+    EXPECT_TRUE(ReleaseSemaphore(held.semaphore, 1, nullptr)) << "nobody took it before";
+
+    MSG message;
+    ASSERT_TRUE(WaitFor([&] { return PeekMessageW(&message, window, 1324, 1324, PM_REMOVE) != 0; },
+                        std::chrono::seconds(5)));
+    const auto* bytes = reinterpret_cast<const char*>(held.view);
+    EXPECT_STREQ(bytes + 8, "-CLIENT");
+    EXPECT_STREQ(bytes + 8 + app::kHandOverSlotSize, "127.0.0.7");
+    ReleaseSemaphore(held.semaphore, 1, nullptr);
+    EXPECT_EQ(launcher.waitForExit(), 0u);
+    DestroyWindow(window);
 }
 
 TEST_F(SingleInstanceE2E, AStaleWindowHandleInTheAreaIsNotWaitedFor) {

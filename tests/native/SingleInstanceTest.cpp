@@ -115,6 +115,44 @@ TEST_F(SingleInstance, ALauncherThatNeverAnswersLetsTheSecondStartRunOnItsOwn) {
     EXPECT_NE(first.txtIPAddress.text, "127.0.0.4");
 }
 
+TEST_F(SingleInstance, WhoeverFindsTheAreaFindsItsSemaphoreWithNothingToTakeYet) {
+    // A start getting in before the window is published waits on the semaphore for it.
+    bool checked = false;
+    fake.kernel.afterSharedMemory = [&] {
+        EXPECT_EQ(fake.kernel.semaphoreCount(kSemaphore), 0);
+        checked = true;
+    };
+    start();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(fake.kernel.semaphoreCount(kSemaphore), 1) << "published";
+}
+
+TEST_F(SingleInstance, AStartBetweenAnotherStartsAreaAndItsSemaphoreHandsOverOnceItPublishes) {
+    // Another start has made the area and its window, but not yet its semaphore, as older copies
+    // do; it publishes while this start waits.
+    FakeKernelObjects older;
+    older.shareMachineWith(fake.kernel);
+    bool existed = true;
+    const auto area = older.createSharedMemory(kArea, app::kHandOverAreaSize, existed);
+    std::unique_ptr<platform::Semaphore> semaphore;
+    std::vector<std::string> received;
+    const auto window = older.createMessageWindow(app::kHandOverMessage, [&] {
+        received = app::ReadHandOverArguments(area->bytes());
+        semaphore->release();
+    });
+    older.meanwhile([&] {
+        semaphore = older.createSemaphore(kSemaphore, 0, 1);
+        app::WriteHandOverWindow(area->bytes(), window->handle());
+        semaphore->release();
+    });
+
+    EXPECT_FALSE(create({"-CLIENT", "127.0.0.6"}));
+    EXPECT_EQ(fake.kernel.waits(),
+              (std::vector<Wait>{{kSemaphore, 10000, true}, {kSemaphore, 10000, true}}));
+    EXPECT_EQ(received, (std::vector<std::string>{"-CLIENT", "127.0.0.6"}));
+    EXPECT_EQ(app::ReadHandOverWindow(area->bytes()), window->handle()) << "not overwritten";
+}
+
 TEST_F(SingleInstance, AStaleWindowHandleInTheAreaIsNeverWaitedFor) {
     FakeKernelObjects holder;
     holder.shareMachineWith(fake.kernel);

@@ -4,6 +4,7 @@
 #include <exception>
 #include <map>
 #include <set>
+#include <utility>
 
 namespace quarl::platform::fake {
 
@@ -26,12 +27,17 @@ struct FakeMachine {
         std::uintptr_t window;
         unsigned message;
     };
+    struct Step {
+        int process = 0;
+        std::function<void()> run;
+    };
 
     std::map<std::string, int> mutexHandles;
     std::map<std::string, std::shared_ptr<Block>> blocks;
     std::map<std::string, std::shared_ptr<SemaphoreState>> semaphores;
     std::map<std::uintptr_t, Window> windows;
     std::deque<Posted> posted;
+    std::deque<Step> steps;
     std::set<int> unresponsive;
     int nextProcess = 1;
     std::uintptr_t nextWindow = 0x2000;
@@ -56,6 +62,24 @@ struct FakeMachine {
                 break;
             }
         }
+    }
+
+    // What the other processes do while this one is blocked: their pending steps, then their
+    // posted messages.
+    void letOthersRun(int blocked) {
+        for (bool progress = true; progress;) {
+            progress = false;
+            for (auto it = steps.begin(); it != steps.end(); ++it) {
+                if (it->process == blocked || unresponsive.count(it->process))
+                    continue;
+                const auto run = std::move(it->run);
+                steps.erase(it);
+                run();
+                progress = true;
+                break;
+            }
+        }
+        deliver([blocked](int process) { return process != blocked; });
     }
 };
 
@@ -127,7 +151,7 @@ public:
     }
     bool wait(unsigned timeoutMs) override {
         if (state_->count == 0)
-            machine_->deliver([this](int process) { return process != owner_.process_; });
+            machine_->letOthersRun(owner_.process_);
         const bool obtained = state_->count > 0;
         if (obtained)
             --state_->count;
@@ -152,7 +176,10 @@ FakeKernelObjects::FakeKernelObjects() : machine_(std::make_shared<FakeMachine>(
     process_ = machine_->nextProcess++;
 }
 
-FakeKernelObjects::~FakeKernelObjects() = default;
+// A process that has ended does no more work.
+FakeKernelObjects::~FakeKernelObjects() {
+    std::erase_if(machine_->steps, [this](const auto& step) { return step.process == process_; });
+}
 
 std::unique_ptr<NamedObject> FakeKernelObjects::createMutex(std::string_view name) {
     ++creations_;
@@ -172,7 +199,10 @@ std::unique_ptr<SharedMemory> FakeKernelObjects::createSharedMemory(std::string_
             FakeMachine::Block{std::vector<std::byte>(size), 0});
     if (block->bytes.size() < size)
         return nullptr;
-    return std::make_unique<FakeSharedMemory>(machine_, std::string(name), block, size);
+    auto view = std::make_unique<FakeSharedMemory>(machine_, std::string(name), block, size);
+    if (auto interleaved = std::exchange(afterSharedMemory, nullptr))
+        interleaved();
+    return view;
 }
 
 std::unique_ptr<Semaphore> FakeKernelObjects::createSemaphore(std::string_view name,
@@ -227,6 +257,10 @@ void FakeKernelObjects::setUnresponsive(bool unresponsive) {
         machine_->unresponsive.insert(process_);
     else
         machine_->unresponsive.erase(process_);
+}
+
+void FakeKernelObjects::meanwhile(std::function<void()> step) {
+    machine_->steps.push_back({process_, std::move(step)});
 }
 
 void FakeKernelObjects::deliverPostedMessages() {

@@ -14,7 +14,8 @@ struct FakeMachine;
 // Several fakes can share a machine (shareMachineWith) and then behave as separate processes of
 // the launcher: they see each other's named objects, and a message posted to another process's
 // window is handled when the poster blocks on a semaphore, as the other process would handle it
-// meanwhile. A wait that nothing satisfies returns at once as timed out; every wait is recorded.
+// meanwhile; work queued with meanwhile() runs then too. A wait that nothing satisfies returns at
+// once as timed out; every wait is recorded.
 // What escapes a message window's callback is recorded, as the program's error box shows it.
 class FakeKernelObjects final : public KernelObjects {
 public:
@@ -37,6 +38,9 @@ public:
     void setUnresponsive(bool unresponsive = true);
     // Handles the messages posted to this process's windows, as its message loop would.
     void deliverPostedMessages();
+    // Work this process does while another one is blocked: the step runs the next time another
+    // process waits on a semaphore that has no count, before its posted messages are handled.
+    void meanwhile(std::function<void()> step);
 
     // Inspection.
     int openHandles(const std::string& name) const; // of the named mutex
@@ -57,6 +61,9 @@ public:
     bool failSharedMemory = false;
     bool failSemaphores = false;
     bool failMessageWindows = false;
+    // Interleaving: runs once, right after this process next creates or opens a block, as
+    // another process getting in at that moment would.
+    std::function<void()> afterSharedMemory;
 
 private:
     class FakeSemaphore;
