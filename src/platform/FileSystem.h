@@ -33,7 +33,8 @@ public:
     virtual bool listFolder(std::string_view folder, std::vector<FolderEntry>& entries) const = 0;
     // Returns false when the file could not be deleted (missing, read-only, in use).
     virtual bool deleteFile(std::string_view path) = 0;
-    // Whole-file read; throws FileError when the file cannot be read.
+    // Whole-file read; throws FileError when the file cannot be opened or a read fails part-way
+    // ("Cannot read file ..."), never a part of the text.
     virtual std::string readTextFile(std::string_view path) const = 0;
     // Replaces the file crash-safely (a temporary file beside it, then a rename over it): the
     // old content or the new, never a half-written file. Throws FileError on failure.

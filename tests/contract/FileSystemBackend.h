@@ -17,6 +17,8 @@ public:
     virtual void addFolder(const std::string& path) = 0;
     virtual void addFile(const std::string& path, const std::string& content) = 0;
     virtual void setReadOnly(const std::string& path) = 0;
+    // A file whose reading fails part-way, after its first bytes (the fake fails at once).
+    virtual std::string unreadableFile(const std::string& firstBytes) = 0;
 };
 
 std::unique_ptr<FileSystemBackend> MakeFileSystemBackend();

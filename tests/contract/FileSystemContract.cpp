@@ -26,6 +26,14 @@ protected:
         for (const auto& entry : entries)
             EXPECT_EQ(entry.name.find(".tmp"), std::string::npos) << entry.name;
     }
+    std::string copyError(const std::string& source, const std::string& destination) {
+        try {
+            files().copyFile(source, destination);
+        } catch (const FileError& error) {
+            return error.what();
+        }
+        return "no error";
+    }
 
     std::unique_ptr<FileSystemBackend> backend_;
     std::string root_;
@@ -108,24 +116,35 @@ TEST_F(FileSystemContract, CopyingReplacesTheDestinationWithEveryByteOfTheSource
 }
 
 TEST_F(FileSystemContract, AFailedCopyNamesTheFileAndLeavesTheDestinationAsItWas) {
-    const auto failure = [&](const std::string& source, const std::string& destination) {
-        try {
-            files().copyFile(source, destination);
-        } catch (const FileError& error) {
-            return std::string(error.what());
-        }
-        return std::string("no error");
-    };
     backend_->addFile(at("redirect.exe"), "redirect");
     backend_->addFile(at("RogueSpear.exe"), "game");
     backend_->setReadOnly(at("RogueSpear.exe"));
-    EXPECT_EQ(failure(at("missing.exe"), at("copy.exe")), "Cannot open file " + at("missing.exe"));
+    EXPECT_EQ(copyError(at("missing.exe"), at("copy.exe")),
+              "Cannot open file " + at("missing.exe"));
     EXPECT_FALSE(files().fileExists(at("copy.exe")));
-    EXPECT_EQ(failure(at("redirect.exe"), at("RogueSpear.exe")),
+    EXPECT_EQ(copyError(at("redirect.exe"), at("RogueSpear.exe")),
               "Cannot create file " + at("RogueSpear.exe"));
     EXPECT_EQ(files().readTextFile(at("RogueSpear.exe")), "game");
-    EXPECT_EQ(failure(at("redirect.exe"), at("no folder\\x.exe")),
+    EXPECT_EQ(copyError(at("redirect.exe"), at("no folder\\x.exe")),
               "Cannot create file " + at("no folder\\x.exe"));
+    expectNoTemporaryFiles();
+}
+
+TEST_F(FileSystemContract, AReadThatFailsPartWayIsAnErrorNotTheEndOfTheFile) {
+    // More than a block of either read loop comes before the failure.
+    const std::string firstBytes(10000, 'a');
+    const auto text = backend_->unreadableFile(firstBytes);
+    try {
+        const auto content = files().readTextFile(text);
+        ADD_FAILURE() << "read " << content.size() << " bytes";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot read file \"" + text + "\". ", 0), 0u)
+            << error.what();
+    }
+    const auto executable = backend_->unreadableFile(firstBytes);
+    backend_->addFile(at("RogueSpear.exe"), "game");
+    EXPECT_EQ(copyError(executable, at("RogueSpear.exe")), "Cannot open file " + executable);
+    EXPECT_EQ(files().readTextFile(at("RogueSpear.exe")), "game");
     expectNoTemporaryFiles();
 }
 

@@ -95,6 +95,9 @@ std::string FakeFileSystem::readTextFile(std::string_view path) const {
     if (!entry || entry->isFolder)
         throw FileError("Cannot open file \"" + std::string(path) +
                         "\". The system cannot find the file specified");
+    if (entry->unreadable)
+        throw FileError("Cannot read file \"" + std::string(path) +
+                        "\". The request could not be performed because of an I/O device error");
     return entry->content;
 }
 
@@ -121,6 +124,8 @@ void FakeFileSystem::copyFile(std::string_view source, std::string_view destinat
     if (!parent || !parent->isFolder || parent->readOnly ||
         (existing && (existing->readOnly || existing->isFolder)))
         throw FileError("Cannot create file " + std::string(destination));
+    if (from->unreadable)
+        throw FileError("Cannot open file " + std::string(source));
     auto content = from->content;
     add(destination, false).content = std::move(content);
 }
@@ -137,7 +142,7 @@ std::string FakeFileSystem::readProfileString(std::string_view path, std::string
                                               std::string_view key,
                                               std::string_view defaultValue) const {
     const auto* entry = find(path);
-    if (!entry || entry->isFolder)
+    if (!entry || entry->isFolder || entry->unreadable)
         return std::string(Trim(defaultValue));
     return ProfileLookup(entry->content, section, key, defaultValue);
 }
@@ -163,6 +168,11 @@ bool FakeFileSystem::readOnly(std::string_view path) const {
 void FakeFileSystem::denyListing(std::string_view path) {
     if (auto* entry = find(path))
         entry->unlistable = true;
+}
+
+void FakeFileSystem::failReads(std::string_view path) {
+    if (auto* entry = find(path))
+        entry->unreadable = true;
 }
 
 const std::string* FakeFileSystem::content(std::string_view path) const {

@@ -34,6 +34,9 @@ public:
     // Listing the folder fails, as for a folder the user may not read.
     void denyListing(std::string_view path);
     const std::string* content(std::string_view path) const;
+    // Reading the file fails, as on a disk error: readTextFile throws "Cannot read file ...", a
+    // copy from it "Cannot open file ...".
+    void failReads(std::string_view path);
 
 private:
     struct Entry {
@@ -41,6 +44,7 @@ private:
         bool isFolder = false;
         bool readOnly = false;
         bool unlistable = false;
+        bool unreadable = false;
         std::string content;
         std::uint64_t order = 0;
     };

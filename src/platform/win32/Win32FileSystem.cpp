@@ -112,9 +112,15 @@ std::string Win32FileSystem::readTextFile(std::string_view path) const {
         Fail("Cannot open file", path);
     std::string bytes;
     char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+    for (;;) {
+        // Only a read that succeeds with nothing is the end: a failed one would cut the text.
+        DWORD read = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
+            Fail("Cannot read file", path);
+        if (read == 0)
+            break;
         bytes.append(buffer, read);
+    }
     return AnsiToUtf8(bytes);
 }
 
