@@ -20,6 +20,11 @@ public:
         files_.failReads(path);
         return path;
     }
+    std::uint32_t runningProcess() override {
+        files_.setProcessRunning(2000);
+        return 2000;
+    }
+    std::uint32_t endedProcess() override { return 3000; }
 
 private:
     platform::fake::FakeFileSystem files_;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <thread>
 #include <vector>
@@ -58,6 +60,21 @@ private:
     std::thread server_;
 };
 
+// A process of this test program that never runs: created suspended.
+PROCESS_INFORMATION StartSuspended() {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                        nullptr, &startup, &process))
+        ADD_FAILURE() << "CreateProcess failed: " << GetLastError();
+    CloseHandle(process.hThread);
+    return process;
+}
+
 // A sandbox folder under the temporary folder, removed with everything in it.
 class Win32Backend final : public FileSystemBackend {
 public:
@@ -65,7 +82,14 @@ public:
         RemoveTree(folder_);
         CreateDirectoryW(folder_.c_str(), nullptr);
     }
-    ~Win32Backend() override { RemoveTree(folder_); }
+    ~Win32Backend() override {
+        for (HANDLE process : processes_) {
+            TerminateProcess(process, 0);
+            WaitForSingleObject(process, INFINITE);
+            CloseHandle(process);
+        }
+        RemoveTree(folder_);
+    }
     platform::FileSystem& files() override { return files_; }
     std::string sandbox() const override { return Narrow(folder_); }
     void addFolder(const std::string& path) override {
@@ -83,11 +107,25 @@ public:
         pipes_.push_back(std::make_unique<FailingPipe>(name, firstBytes));
         return pipes_.back()->path();
     }
+    std::uint32_t runningProcess() override {
+        const auto process = StartSuspended();
+        processes_.push_back(process.hProcess);
+        return process.dwProcessId;
+    }
+    std::uint32_t endedProcess() override {
+        const auto process = StartSuspended();
+        TerminateProcess(process.hProcess, 0);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        // Held, so that no new process takes its id during the test.
+        processes_.push_back(process.hProcess);
+        return process.dwProcessId;
+    }
 
 private:
     std::wstring folder_;
     platform::win32::Win32FileSystem files_;
     std::vector<std::unique_ptr<FailingPipe>> pipes_;
+    std::vector<HANDLE> processes_;
 };
 
 } // namespace
