@@ -33,10 +33,14 @@ public:
     virtual bool listFolder(std::string_view folder, std::vector<FolderEntry>& entries) const = 0;
     // Returns false when the file could not be deleted (missing, read-only, in use).
     virtual bool deleteFile(std::string_view path) = 0;
-    // Whole-file read; throws FileError when the file cannot be read.
+    // Whole-file read; throws FileError when the file cannot be opened or a read fails part-way
+    // ("Cannot read file ..."), never a part of the text.
     virtual std::string readTextFile(std::string_view path) const = 0;
-    // Replaces the file crash-safely (a temporary file beside it, then a rename over it): the
-    // old content or the new, never a half-written file. Throws FileError on failure.
+    // Replaces the file crash-safely: the old content or the new, never a half-written file. The
+    // new content goes into a temporary file beside it, named after it and this process
+    // (platform/TemporaryFileName.h) and created new, so that no file of that name is ever
+    // overwritten; then a rename over the file. Temporary files of this file that an ended
+    // process left are deleted; no other file is touched. Throws FileError on failure.
     virtual void replaceTextFile(std::string_view path, std::string_view content) = 0;
     // Copies the source's bytes over the destination, creating it when missing; an existing
     // destination keeps its attributes. Crash-safe like replaceTextFile: a failed copy leaves the

@@ -1,15 +1,19 @@
 // The file system contract, run against the fake natively and against Windows under Wine.
 #include "contract/FileSystemBackend.h"
+#include "platform/TemporaryFileName.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <set>
 
 namespace quarl::tests {
 namespace {
 
 using platform::FileError;
 using platform::FolderEntry;
+using platform::TemporaryFileName;
 
 class FileSystemContract : public ::testing::Test {
 protected:
@@ -21,10 +25,24 @@ protected:
     std::string at(const std::string& name) const { return root_ + "\\" + name; }
     // No temporary file of a replace or copy is left in the sandbox.
     void expectNoTemporaryFiles() {
+        for (const auto& name : names())
+            EXPECT_FALSE(platform::TemporaryFileOwnerOf(name)) << name;
+    }
+    std::set<std::string> names() {
         std::vector<FolderEntry> entries;
-        ASSERT_TRUE(files().listFolder(root_, entries));
+        EXPECT_TRUE(files().listFolder(root_, entries));
+        std::set<std::string> result;
         for (const auto& entry : entries)
-            EXPECT_EQ(entry.name.find(".tmp"), std::string::npos) << entry.name;
+            result.insert(entry.name);
+        return result;
+    }
+    std::string copyError(const std::string& source, const std::string& destination) {
+        try {
+            files().copyFile(source, destination);
+        } catch (const FileError& error) {
+            return error.what();
+        }
+        return "no error";
     }
 
     std::unique_ptr<FileSystemBackend> backend_;
@@ -83,11 +101,14 @@ TEST_F(FileSystemContract, ReplacingWritesTheWholeFileOrLeavesTheOldOne) {
     EXPECT_THROW(files().replaceTextFile(at("locked.txt"), "new\r\n"), FileError);
     EXPECT_EQ(files().readTextFile(at("locked.txt")), "old\r\n");
     EXPECT_THROW(files().replaceTextFile(at("no folder\\file.txt"), "x"), FileError);
-    // A temporary file left behind by a crash does not stand in the way.
+    // A file named like a temporary one does not stand in the way.
     backend_->addFile(at("ModsSettings.txt.tmp"), "torn");
     files().replaceTextFile(path, "after\r\n");
     EXPECT_EQ(files().readTextFile(path), "after\r\n");
     EXPECT_THROW(files().readTextFile(at("missing.txt")), FileError);
+    // Refused only at the rename, after the temporary file is written.
+    backend_->addFolder(at("mods"));
+    EXPECT_THROW(files().replaceTextFile(at("mods"), "x"), FileError);
     expectNoTemporaryFiles();
 }
 
@@ -108,25 +129,68 @@ TEST_F(FileSystemContract, CopyingReplacesTheDestinationWithEveryByteOfTheSource
 }
 
 TEST_F(FileSystemContract, AFailedCopyNamesTheFileAndLeavesTheDestinationAsItWas) {
-    const auto failure = [&](const std::string& source, const std::string& destination) {
-        try {
-            files().copyFile(source, destination);
-        } catch (const FileError& error) {
-            return std::string(error.what());
-        }
-        return std::string("no error");
-    };
     backend_->addFile(at("redirect.exe"), "redirect");
     backend_->addFile(at("RogueSpear.exe"), "game");
     backend_->setReadOnly(at("RogueSpear.exe"));
-    EXPECT_EQ(failure(at("missing.exe"), at("copy.exe")), "Cannot open file " + at("missing.exe"));
+    EXPECT_EQ(copyError(at("missing.exe"), at("copy.exe")),
+              "Cannot open file " + at("missing.exe"));
     EXPECT_FALSE(files().fileExists(at("copy.exe")));
-    EXPECT_EQ(failure(at("redirect.exe"), at("RogueSpear.exe")),
+    EXPECT_EQ(copyError(at("redirect.exe"), at("RogueSpear.exe")),
               "Cannot create file " + at("RogueSpear.exe"));
     EXPECT_EQ(files().readTextFile(at("RogueSpear.exe")), "game");
-    EXPECT_EQ(failure(at("redirect.exe"), at("no folder\\x.exe")),
+    EXPECT_EQ(copyError(at("redirect.exe"), at("no folder\\x.exe")),
               "Cannot create file " + at("no folder\\x.exe"));
     expectNoTemporaryFiles();
+}
+
+TEST_F(FileSystemContract, AReadThatFailsPartWayIsAnErrorNotTheEndOfTheFile) {
+    // More than a block of either read loop comes before the failure.
+    const std::string firstBytes(10000, 'a');
+    const auto text = backend_->unreadableFile(firstBytes);
+    try {
+        const auto content = files().readTextFile(text);
+        ADD_FAILURE() << "read " << content.size() << " bytes";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot read file \"" + text + "\". ", 0), 0u)
+            << error.what();
+    }
+    const auto executable = backend_->unreadableFile(firstBytes);
+    backend_->addFile(at("RogueSpear.exe"), "game");
+    EXPECT_EQ(copyError(executable, at("RogueSpear.exe")), "Cannot open file " + executable);
+    EXPECT_EQ(files().readTextFile(at("RogueSpear.exe")), "game");
+    expectNoTemporaryFiles();
+}
+
+TEST_F(FileSystemContract, ReplacingAndCopyingRemoveOnlyTheLeftoversOfEndedProcesses) {
+    const auto running = backend_->runningProcess();
+    const auto ended = backend_->endedProcess();
+    backend_->addFile(at("redirect.exe"), "redirect");
+    const std::vector<std::pair<std::string, std::function<void(const std::string&)>>> writes = {
+        {"ModsSettings.txt", [&](const auto& target) { files().replaceTextFile(target, "new"); }},
+        {"RogueSpear.exe",
+         [&](const auto& target) { files().copyFile(at("redirect.exe"), target); }},
+    };
+    for (const auto& [target, write] : writes) {
+        const auto leftover = TemporaryFileName(target, ended, 7);
+        const std::vector<std::string> notOurs = {
+            target + ".tmp",
+            TemporaryFileName(target, running, 1),
+            TemporaryFileName("Other.txt", ended, 1),
+            target + ".quarl-" + std::to_string(ended) + "-x.tmp",
+            target + ".quarl-" + std::to_string(ended + 0x100000000) + "-1.tmp",
+        };
+        for (const auto& name : notOurs)
+            backend_->addFile(at(name), "mine");
+        backend_->addFile(at(leftover), "torn");
+        auto expected = names();
+        expected.erase(leftover);
+        expected.insert(target);
+
+        write(at(target));
+        EXPECT_EQ(names(), expected) << target;
+        for (const auto& name : notOurs)
+            EXPECT_EQ(files().readTextFile(at(name)), "mine") << name;
+    }
 }
 
 TEST_F(FileSystemContract, ArchiveOnlyClearsReadOnly) {

@@ -14,9 +14,21 @@ public:
         files_.addFile(path, content);
     }
     void setReadOnly(const std::string& path) override { files_.setReadOnly(path); }
+    std::string unreadableFile(const std::string& firstBytes) override {
+        const auto path = sandbox() + "\\unreadable-" + std::to_string(unreadable_++) + ".txt";
+        files_.addFile(path, firstBytes + "and the rest");
+        files_.failReads(path);
+        return path;
+    }
+    std::uint32_t runningProcess() override {
+        files_.setProcessRunning(2000);
+        return 2000;
+    }
+    std::uint32_t endedProcess() override { return 3000; }
 
 private:
     platform::fake::FakeFileSystem files_;
+    int unreadable_ = 0;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/fake/FakeFileSystem.h"
 
+#include "platform/TemporaryFileName.h"
 #include "platform/fake/FakePaths.h"
 
 #include <algorithm>
@@ -95,6 +96,9 @@ std::string FakeFileSystem::readTextFile(std::string_view path) const {
     if (!entry || entry->isFolder)
         throw FileError("Cannot open file \"" + std::string(path) +
                         "\". The system cannot find the file specified");
+    if (entry->unreadable)
+        throw FileError("Cannot read file \"" + std::string(path) +
+                        "\". The request could not be performed because of an I/O device error");
     return entry->content;
 }
 
@@ -107,9 +111,8 @@ void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view con
     const auto* existing = find(path);
     if (parent->readOnly || (existing && (existing->readOnly || existing->isFolder)))
         throw FileError("Cannot create file \"" + std::string(path) + "\". Access is denied");
+    removeLeftoversOf(path);
     add(path, false).content = std::string(content);
-    // The temporary file of the replace (one a crash may have left) is gone afterwards.
-    entries_.erase(key + ".tmp");
 }
 
 void FakeFileSystem::copyFile(std::string_view source, std::string_view destination) {
@@ -121,6 +124,9 @@ void FakeFileSystem::copyFile(std::string_view source, std::string_view destinat
     if (!parent || !parent->isFolder || parent->readOnly ||
         (existing && (existing->readOnly || existing->isFolder)))
         throw FileError("Cannot create file " + std::string(destination));
+    removeLeftoversOf(destination);
+    if (from->unreadable)
+        throw FileError("Cannot open file " + std::string(source));
     auto content = from->content;
     add(destination, false).content = std::move(content);
 }
@@ -137,7 +143,7 @@ std::string FakeFileSystem::readProfileString(std::string_view path, std::string
                                               std::string_view key,
                                               std::string_view defaultValue) const {
     const auto* entry = find(path);
-    if (!entry || entry->isFolder)
+    if (!entry || entry->isFolder || entry->unreadable)
         return std::string(Trim(defaultValue));
     return ProfileLookup(entry->content, section, key, defaultValue);
 }
@@ -163,6 +169,31 @@ bool FakeFileSystem::readOnly(std::string_view path) const {
 void FakeFileSystem::denyListing(std::string_view path) {
     if (auto* entry = find(path))
         entry->unlistable = true;
+}
+
+void FakeFileSystem::failReads(std::string_view path) {
+    if (auto* entry = find(path))
+        entry->unreadable = true;
+}
+
+void FakeFileSystem::setProcessRunning(std::uint32_t process, bool running) {
+    if (running)
+        running_.insert(process);
+    else
+        running_.erase(process);
+}
+
+void FakeFileSystem::removeLeftoversOf(std::string_view target) {
+    const auto folder = ParentOf(NormalizePath(target));
+    const auto name = Lower(LastComponent(target));
+    std::erase_if(entries_, [&](const auto& item) {
+        const auto& [path, entry] = item;
+        if (entry.isFolder || entry.readOnly || ParentOf(path) != folder)
+            return false;
+        const auto owner = TemporaryFileOwnerOf(entry.name);
+        return owner && Lower(owner->target) == name && owner->process != kProcessId &&
+               !running_.count(owner->process);
+    });
 }
 
 const std::string* FakeFileSystem::content(std::string_view path) const {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 
 namespace quarl::platform::fake {
@@ -11,7 +12,8 @@ namespace quarl::platform::fake {
 // An in-memory file system with Windows path rules: case-insensitive names, repeated
 // backslashes tolerated, folders listed in the order their entries were created. Adding a file
 // or folder creates its parent folders. Read-only files cannot be deleted or replaced; a
-// read-only folder takes no new files.
+// read-only folder takes no new files. A replace or copy leaves no temporary file and removes the
+// leftovers of its target that an ended process left (platform/TemporaryFileName.h).
 class FakeFileSystem final : public FileSystem {
 public:
     bool fileExists(std::string_view path) const override;
@@ -34,22 +36,32 @@ public:
     // Listing the folder fails, as for a folder the user may not read.
     void denyListing(std::string_view path);
     const std::string* content(std::string_view path) const;
+    // Reading the file fails, as on a disk error: readTextFile throws "Cannot read file ...", a
+    // copy from it "Cannot open file ...".
+    void failReads(std::string_view path);
+    // Marks a process, besides this one, as running: its temporary files are not leftovers.
+    void setProcessRunning(std::uint32_t process, bool running = true);
 
 private:
+    static constexpr std::uint32_t kProcessId = 1000; // this process's
+
     struct Entry {
         std::string name; // last path component as written
         bool isFolder = false;
         bool readOnly = false;
         bool unlistable = false;
+        bool unreadable = false;
         std::string content;
         std::uint64_t order = 0;
     };
     Entry* find(std::string_view path);
     const Entry* find(std::string_view path) const;
     Entry& add(std::string_view path, bool isFolder);
+    void removeLeftoversOf(std::string_view target);
 
     std::map<std::string, Entry> entries_; // normalized path -> entry
     std::uint64_t nextOrder_ = 0;
+    std::set<std::uint32_t> running_;
 };
 
 // GetPrivateProfileString over a file's text: case-insensitive sections and keys, values

@@ -1,9 +1,11 @@
 #include "platform/win32/Win32FileSystem.h"
 
+#include "platform/TemporaryFileName.h"
 #include "platform/win32/Text.h"
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <optional>
 
@@ -44,18 +46,72 @@ FileError Failure(const char* what, std::string_view path) {
     throw Failure(what, path);
 }
 
+// False only for a process that has certainly ended: one that cannot be opened for want of
+// rights runs.
+bool ProcessRuns(DWORD id) {
+    if (id == GetCurrentProcessId())
+        return true;
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
+    if (!process)
+        return GetLastError() != ERROR_INVALID_PARAMETER;
+    const bool runs = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return runs;
+}
+
+// Deletes the temporary files of this target that killed processes left behind. Files of any
+// other name, and those of replaces still running, stay.
+void RemoveLeftovers(std::string_view target) {
+    const auto slash = target.find_last_of("\\/");
+    const auto folder = Widen(slash == std::string_view::npos ? "" : target.substr(0, slash + 1));
+    const auto name = Widen(slash == std::string_view::npos ? target : target.substr(slash + 1));
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(Widen(std::string(target) + ".quarl-*.tmp").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        // The pattern also matches longer names and short 8.3 names: the whole name decides.
+        const auto found = Narrow(data.cFileName);
+        const auto owner = TemporaryFileOwnerOf(found);
+        if (!owner)
+            continue;
+        const auto owned = Widen(owner->target);
+        if (CompareStringOrdinal(owned.c_str(), static_cast<int>(owned.size()), name.c_str(),
+                                 static_cast<int>(name.size()), TRUE) == CSTR_EQUAL &&
+            !ProcessRuns(owner->process))
+            DeleteFileW((folder + data.cFileName).c_str());
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+}
+
+// A new temporary file beside the target, under a name of this process that no file has yet:
+// it never overwrites a file of the user's.
+HANDLE CreateTemporary(std::string_view target, std::wstring& name) {
+    static std::atomic<std::uint32_t> counter{0};
+    for (int attempt = 0;; ++attempt) {
+        name = Widen(TemporaryFileName(target, GetCurrentProcessId(), counter++));
+        HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS || attempt == 100)
+            return file;
+    }
+}
+
 // Fills a temporary file beside the target, then moves it over the target in one step: a
-// failure or a kill part-way leaves the old target whole, and the temporary file goes again.
-// `fill` writes and flushes, giving the error to throw when it fails; `cannotCreate` gives the
-// error for a temporary file that cannot be made or moved (asked while the reason is current).
+// failure or a kill part-way leaves the old target whole, and the temporary file goes again
+// (or, after a kill, with the next replace of the target). `fill` writes and flushes, giving the
+// error to throw when it fails; `cannotCreate` gives the error for a temporary file that cannot
+// be made or moved (asked while the reason is current).
 void ReplaceThroughTemporary(std::string_view target,
                              const std::function<std::optional<FileError>(HANDLE)>& fill,
                              const std::function<FileError()>& cannotCreate) {
-    const auto temporary = Widen(std::string(target) + ".tmp");
+    RemoveLeftovers(target);
+    std::wstring temporary;
     std::optional<FileError> error;
     {
-        File file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+        File file(CreateTemporary(target, temporary));
         if (!file.valid())
             throw cannotCreate();
         error = fill(file.get());
@@ -112,9 +168,15 @@ std::string Win32FileSystem::readTextFile(std::string_view path) const {
         Fail("Cannot open file", path);
     std::string bytes;
     char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+    for (;;) {
+        // Only a read that succeeds with nothing is the end: a failed one would cut the text.
+        DWORD read = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
+            Fail("Cannot read file", path);
+        if (read == 0)
+            break;
         bytes.append(buffer, read);
+    }
     return AnsiToUtf8(bytes);
 }
 
