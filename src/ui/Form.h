@@ -103,6 +103,7 @@ struct Application {
     void beginEvent() { ++depth_; }
     void endEvent() { --depth_; }
     bool idle() const { return depth_ == 0; }
+    bool hasQueued() const { return !queued_.empty(); }
 
     // Runs an event that comes from outside (a hand-over from another start) at once when no
     // event is being handled, and otherwise queues it until the outermost one has ended: it

@@ -2,10 +2,20 @@
 
 #include "app/Launcher.h"
 #include "net/QualityImages.h"
+#include "win32ui/MainViewIds.h"
 #include "win32ui/QualityImageDraw.h"
 #include "win32ui/ToolbarIcons.h"
 #include "win32ui/ViewHost.h"
-#include "win32ui/resource.h"
+#include "win32ui/bindings/ButtonBinding.h"
+#include "win32ui/bindings/CheckBoxBinding.h"
+#include "win32ui/bindings/ComboBoxBinding.h"
+#include "win32ui/bindings/EditBinding.h"
+#include "win32ui/bindings/ImageBinding.h"
+#include "win32ui/bindings/LabelBinding.h"
+#include "win32ui/bindings/ListBoxBinding.h"
+#include "win32ui/bindings/RadioButtonBinding.h"
+#include "win32ui/bindings/StatusBarBinding.h"
+#include "win32ui/res/AppIds.h"
 
 #include <commctrl.h>
 
@@ -20,9 +30,9 @@ constexpr UINT kDestroyMessage = WM_APP + 1;
 } // namespace
 
 MainView::MainView(ViewHost& host, app::Launcher& launcher)
-    : FormView(host, launcher.frmMain, IDD_MAIN), launcher_(launcher) {}
-
-EmptyView::EmptyView(ViewHost& host, ui::Form& form) : FormView(host, form, IDD_EMPTY) {}
+    : FormView(host, launcher.frmMain, IDD_MAIN), launcher_(launcher) {
+    host.add(*this);
+}
 
 void MainView::onCreate() {
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LAUNCHER));
@@ -48,9 +58,7 @@ void MainView::createToolbar() {
     setToolbar(toolbarWindow);
     SendMessageW(toolbarWindow, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbarWindow, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    const int size = MulDiv(16, dpi(), 96);
-    images_ = CreateToolbarImages(size);
-    SendMessageW(toolbarWindow, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+    setToolbarImages();
     const auto button = [](int image, int id, BYTE style = BTNS_BUTTON) {
         TBBUTTON b{};
         b.iBitmap = image;
@@ -84,6 +92,17 @@ void MainView::createToolbar() {
     SendMessageW(toolbarWindow, TB_AUTOSIZE, 0, 0);
 }
 
+// The toolbar's pictures, drawn for the window's scale.
+void MainView::setToolbarImages() {
+    const HIMAGELIST previous = images_;
+    const int size = MulDiv(16, dpi(), 96);
+    images_ = CreateToolbarImages(size);
+    SendMessageW(toolbar(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+    SendMessageW(toolbar(), TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+    if (previous)
+        ImageList_Destroy(previous);
+}
+
 void MainView::createStatusBar() {
     statusBar_ =
         CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd(),
@@ -94,6 +113,11 @@ void MainView::createStatusBar() {
 
 void MainView::sizeWindow() {
     sizeClientArea(328, 278, false);
+    sizeBars();
+}
+
+// The bars and the ping image, which the template's scaling does not size.
+void MainView::sizeBars() {
     const int dpi = this->dpi();
     SendMessageW(statusBar_, WM_SIZE, 0, 0);
     SendMessageW(toolbar(), TB_AUTOSIZE, 0, 0);
@@ -101,6 +125,11 @@ void MainView::sizeWindow() {
     SetWindowPos(
         GetDlgItem(hwnd(), IDC_IMG_PING), nullptr, 0, 0, MulDiv(net::kQualityImageWidth, dpi, 96),
         MulDiv(net::kQualityImageHeight, dpi, 96), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainView::onDpiChanged() {
+    setToolbarImages();
+    sizeBars();
 }
 
 void MainView::bindControls() {
@@ -224,6 +253,19 @@ bool MainView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
         result = TRUE;
         return true;
     }
+    case WM_QUERYENDSESSION:
+        // The launcher never holds up a logoff or shutdown; it saves when the session ends.
+        SetWindowLongPtrW(hwnd(), DWLP_MSGRESULT, TRUE);
+        result = TRUE;
+        return true;
+    case WM_ENDSESSION:
+        // The process may be ended as soon as this returns: save now, as a close does.
+        if (wParam && !launcher_.frmMain.closed()) {
+            launcher_.frmMain.close();
+            host_.reconcileAll();
+        }
+        result = 0;
+        return true;
     case kDestroyMessage:
         DestroyWindow(hwnd());
         result = 0;

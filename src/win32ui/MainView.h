@@ -20,24 +20,21 @@ public:
 protected:
     void onCreate() override;
     void onClosed() override;
+    void onDpiChanged() override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void createToolbar();
+    void setToolbarImages();
     void createStatusBar();
     void sizeWindow();
+    void sizeBars();
     void bindControls();
 
     app::Launcher& launcher_;
     HWND statusBar_ = nullptr;
     HIMAGELIST images_ = nullptr;
     bool carryOn_ = true;
-};
-
-// A window whose contents come later: its caption, shown and hidden from the model.
-class EmptyView final : public FormView {
-public:
-    EmptyView(ViewHost& host, ui::Form& form);
 };
 
 } // namespace quarl::win32ui

@@ -2,7 +2,9 @@
 
 #include "net/PingStatsForm.h"
 #include "win32ui/ViewHost.h"
-#include "win32ui/resource.h"
+#include "win32ui/PingStatsViewIds.h"
+#include "win32ui/bindings/ButtonBinding.h"
+#include "win32ui/bindings/LabelBinding.h"
 
 namespace quarl::win32ui {
 

@@ -1,7 +1,9 @@
 #include "win32ui/ResumeView.h"
 
 #include "launch/ResumeForm.h"
-#include "win32ui/resource.h"
+#include "win32ui/ResumeViewIds.h"
+#include "win32ui/bindings/ButtonBinding.h"
+#include "win32ui/bindings/LabelBinding.h"
 
 namespace quarl::win32ui {
 

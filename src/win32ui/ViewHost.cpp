@@ -1,5 +1,6 @@
 #include "win32ui/ViewHost.h"
 
+#include "base/ScopeExit.h"
 #include "platform/win32/Text.h"
 #include "ui/Form.h"
 #include "win32ui/FormView.h"
@@ -10,18 +11,59 @@ namespace quarl::win32ui {
 
 using platform::win32::Widen;
 
+ViewHost::ViewHost(ui::Application& application) : application_(application) {}
+
+ViewHost::~ViewHost() = default;
+
+void ViewHost::addWindow(ui::Form& form, ViewFactory makeView, ui::Form& owner) {
+    windows_.push_back({&form, std::move(makeView), &owner, nullptr});
+}
+
+void ViewHost::create(Window& window) {
+    HWND owner = nullptr;
+    for (auto* view : views_)
+        if (&view->form() == window.owner)
+            owner = view->hwnd();
+    window.view = window.makeView(*this);
+    views_.push_back(window.view.get());
+    window.view->create(owner);
+}
+
+void ViewHost::createShownWindows() {
+    // Indexes, not iterators: a window's creation reconciles, which may show another.
+    for (std::size_t i = 0; i < windows_.size(); ++i)
+        if (!windows_[i].view && windows_[i].form->visible())
+            create(windows_[i]);
+}
+
+void ViewHost::createAll() {
+    for (std::size_t i = 0; i < windows_.size(); ++i)
+        if (!windows_[i].view)
+            create(windows_[i]);
+}
+
 void ViewHost::reconcileAll() {
     if (reconciling_)
         return;
-    reconciling_ = true;
-    for (auto* view : views_)
-        view->reconcile();
-    reconciling_ = false;
+    {
+        // A failing reconcile must not leave every later one skipped.
+        base::FlagScope reconciling(reconciling_);
+        createShownWindows();
+        for (std::size_t i = 0; i < views_.size(); ++i)
+            views_[i]->reconcile();
+    }
+}
+
+void ViewHost::runQueued() {
+    while (application_.idle() && application_.hasQueued()) {
+        guarded([this] { application_.runNextQueued(); });
+        reconcileAll();
+    }
 }
 
 void ViewHost::pullTexts() {
-    for (auto* view : views_)
-        view->pullTexts();
+    for (std::size_t i = 0; i < views_.size(); ++i)
+        views_[i]->pullTexts();
 }
 
 void ViewHost::setHint(const std::string& hint) {
@@ -36,7 +78,7 @@ void ViewHost::showError(const char* what) {
                 MB_OK | MB_ICONERROR);
 }
 
-void ViewHost::dispatch(const std::function<void()>& event) {
+void ViewHost::guarded(const std::function<void()>& event) {
     try {
         event();
     } catch (const std::exception& error) {
@@ -44,7 +86,12 @@ void ViewHost::dispatch(const std::function<void()>& event) {
     } catch (...) {
         showError("Unexpected error");
     }
+}
+
+void ViewHost::dispatch(const std::function<void()>& event) {
+    guarded(event);
     reconcileAll();
+    runQueued();
 }
 
 void ViewHost::trackHint(const MSG& message) {
@@ -68,8 +115,9 @@ void ViewHost::trackHint(const MSG& message) {
 
 bool ViewHost::preTranslate(MSG& message) {
     trackHint(message);
-    for (auto* view : views_)
-        if (view->hwnd() && IsDialogMessageW(view->hwnd(), &message))
+    // Indexes, not iterators: a message handled here may show a window whose view is new.
+    for (std::size_t i = 0; i < views_.size(); ++i)
+        if (views_[i]->hwnd() && IsDialogMessageW(views_[i]->hwnd(), &message))
             return true;
     return false;
 }
@@ -141,11 +189,15 @@ int ViewHost::run() {
             deliver(*now.sources[index], now.handles[index]);
             continue;
         }
-        MSG message;
+        MSG message{};
         if (woken == WAIT_FAILED) {
-            // No wait is possible: take the next message the plain way rather than spin.
-            if (GetMessageW(&message, nullptr, 0, 0) <= 0)
+            // No wait is possible: take the next message the plain way rather than spin. When
+            // that fails too, nothing more can come: end with a failure code.
+            const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+            if (got == 0)
                 return static_cast<int>(message.wParam);
+            if (got < 0)
+                return 1;
             dispatch(message);
             continue;
         }

@@ -6,24 +6,40 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace quarl::ui {
+class Form;
 struct Application;
-}
+} // namespace quarl::ui
 
 namespace quarl::win32ui {
 
 class FormView;
 
-// All views of the process: reconciles them after every dispatch, routes hover hints to the
-// application, shows exceptions that reach the dispatch boundary, and runs the message loop.
+// Makes a window's view; called when the window is first shown.
+using ViewFactory = std::function<std::unique_ptr<FormView>(class ViewHost&)>;
+
+// All views of the process: creates a window's view when the window is first shown, reconciles
+// the views after every dispatch, routes hover hints to the application, shows exceptions that
+// reach the dispatch boundary, and runs the message loop.
 class ViewHost final : public platform::MessagePump {
 public:
-    explicit ViewHost(ui::Application& application) : application_(application) {}
+    explicit ViewHost(ui::Application& application);
+    ~ViewHost() override;
 
+    ui::Application& application() const { return application_; }
+    // A view that exists from the start (the main window's).
     void add(FormView& view) { views_.push_back(&view); }
+    // A window whose view is made when its form is first shown, owned by the owner's window.
+    void addWindow(ui::Form& form, ViewFactory makeView, ui::Form& owner);
+    // Makes the views of all windows not shown yet (a check of every template).
+    void createAll();
+    const std::vector<FormView*>& views() const { return views_; }
+    // Runs the events that waited for the one being handled to end, now that none is.
+    void runQueued();
     // Kernel objects the loop waits on beside the messages (echo replies).
     void addWaitSource(platform::win32::WaitSource& source) { sources_.push_back(&source); }
     void reconcileAll();
@@ -44,6 +60,8 @@ private:
         std::vector<HANDLE> handles;
         std::vector<platform::win32::WaitSource*> sources;
     };
+    // Runs an event; what escapes it is shown.
+    void guarded(const std::function<void()>& event);
     bool preTranslate(MSG& message);
     void trackHint(const MSG& message);
     void dispatch(MSG& message);
@@ -53,8 +71,18 @@ private:
     // Delivers every object that is signalled now; false when none was.
     bool deliverSignalled();
 
+    struct Window {
+        ui::Form* form;
+        ViewFactory makeView;
+        ui::Form* owner;
+        std::unique_ptr<FormView> view;
+    };
+    void createShownWindows();
+    void create(Window& window);
+
     ui::Application& application_;
     std::vector<FormView*> views_;
+    std::vector<Window> windows_;
     std::vector<platform::win32::WaitSource*> sources_;
     bool reconciling_ = false;
 };

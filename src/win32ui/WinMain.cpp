@@ -1,4 +1,4 @@
-// Program entry: the application title and help file, the twelve windows in their order, the
+// Program entry: the services, the launcher, the main window and the table of the others, the
 // message loop.
 #include "app/Launcher.h"
 #include "platform/win32/Text.h"
@@ -7,9 +7,8 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Services.h"
 #include "win32ui/MainView.h"
-#include "win32ui/PingStatsView.h"
-#include "win32ui/ResumeView.h"
 #include "win32ui/ViewHost.h"
+#include "win32ui/Windows.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -84,17 +83,8 @@ int Run() {
     pump.processPendingMessages();
 
     win32ui::MainView main(*host, launcher);
-    win32ui::EmptyView wizard(*host, launcher.frmWiz);
-    win32ui::EmptyView tool(*host, launcher.frmTool);
-    win32ui::EmptyView about(*host, launcher.AboutBox);
-    win32ui::EmptyView addressBook(*host, launcher.frmAddressBook);
-    win32ui::EmptyView settings(*host, launcher.frmSettings);
-    win32ui::EmptyView modInfo(*host, launcher.frmModInfo);
-    win32ui::ResumeView resume(*host, launcher.frmResume);
-    win32ui::EmptyView ipAddress(*host, launcher.frmIPAddress);
-    win32ui::PingStatsView pingStats(*host, launcher.frmPingStats);
-    win32ui::EmptyView addressEditor(*host, launcher.frmABEdit);
-    win32ui::EmptyView joinChannel(*host, launcher.frmJoinRW);
+    for (auto& window : win32ui::SecondaryWindows(launcher))
+        host->addWindow(window.form, std::move(window.makeView), window.owner);
 
     pump.processPendingMessages();
     const HWND mainWindow = main.create(nullptr);
@@ -104,16 +94,6 @@ int Run() {
     launcher.frmMain.show();
     host->reconcileAll();
     SetForegroundWindow(mainWindow);
-    wizard.create(mainWindow);
-    tool.create(mainWindow);
-    for (win32ui::FormView* view : std::initializer_list<win32ui::FormView*>{
-             &about, &addressBook, &settings, &modInfo, &resume, &ipAddress, &pingStats,
-             &addressEditor, &joinChannel}) {
-        pump.processPendingMessages();
-        view->create(mainWindow);
-    }
-    host->reconcileAll();
-    pump.processPendingMessages();
     return host->run();
 }
 

@@ -2,7 +2,8 @@
 // command line and folder, swaps the mouse buttons through the pointer window, and "&Resume"
 // brings the main window back.
 #include "E2ETest.h"
-#include "win32ui/resource.h"
+#include "win32ui/MainViewIds.h"
+#include "win32ui/ResumeViewIds.h"
 
 #include <algorithm>
 

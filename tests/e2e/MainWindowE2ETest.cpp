@@ -1,7 +1,7 @@
 // End to end: the real Launcher.exe on a seeded registry and game folder, read back through its
 // window and the registry.
 #include "E2ETest.h"
-#include "win32ui/resource.h"
+#include "win32ui/MainViewIds.h"
 
 namespace quarl::tests {
 namespace {

@@ -1,7 +1,8 @@
 // End to end: the ping monitor of the real Launcher.exe against 127.0.0.1, read back through
 // the main window and the Ping Stats window.
 #include "E2ETest.h"
-#include "win32ui/resource.h"
+#include "win32ui/MainViewIds.h"
+#include "win32ui/PingStatsViewIds.h"
 
 #include <regex>
 

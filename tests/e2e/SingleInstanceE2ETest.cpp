@@ -1,7 +1,7 @@
 // End to end: two real launcher processes and the instance hand-over between them.
 #include "E2ETest.h"
 #include "app/HandOverArea.h"
-#include "win32ui/resource.h"
+#include "win32ui/MainViewIds.h"
 
 #include <optional>
 
@@ -56,6 +56,11 @@ TEST_F(SingleInstanceE2E, ASecondStartBringsTheRunningLauncherToTheFrontWithItsA
     ShowWindow(window, SW_MINIMIZE);
     first.settle(window);
     ASSERT_TRUE(IsIconic(window));
+    // Another program has the foreground.
+    const HWND other =
+        CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                        200, 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
     ASSERT_NE(GetForegroundWindow(), window);
 
     const auto started = GetTickCount();
@@ -73,6 +78,7 @@ TEST_F(SingleInstanceE2E, ASecondStartBringsTheRunningLauncherToTheFrontWithItsA
     EXPECT_FALSE(IsIconic(window)) << "restored";
     EXPECT_EQ(GetForegroundWindow(), window);
     EXPECT_EQ(first.close(window), 0u);
+    DestroyWindow(other);
 }
 
 TEST_F(SingleInstanceE2E, ElevenArgumentsHandOverTheFirstTen) {

@@ -1,19 +1,12 @@
 #pragma once
 
-// Control, command and resource IDs. The prefix names the kind: IDD dialog, IDC control,
-// IDM menu item, IDT toolbar button, IDR other resource.
-
-#define IDI_LAUNCHER 1
+// The main window's IDs: its dialog, controls, menus, toolbar buttons and timer.
 
 #define IDR_MAINMENU 100
 #define IDR_ROGERWILCOMENU 101
 
 #define IDD_MAIN 200
-#define IDD_EMPTY 201
-#define IDD_RESUME 202
-#define IDD_PINGSTATS 240
 
-// Main window controls
 #define IDC_GRP_GAME 1001
 #define IDC_RB_RS 1002
 #define IDC_RB_UO 1003
@@ -37,20 +30,6 @@
 #define IDC_LBL_VERSION 1032
 #define IDC_STATUSBAR 1040
 #define IDC_TOOLBAR 1041
-
-// Resume window
-#define IDC_LBL_RESUME1 1101
-#define IDC_LBL_RESUME2 1102
-#define IDC_BTN_RESUME 1103
-
-// Ping Stats window controls
-#define IDC_GRP_PINGSTATS 1400
-#define IDC_LBL_TOTALPINGS 1401
-#define IDC_LBL_AVERAGEPING 1402
-#define IDC_LBL_PACKETLOSS 1403
-#define IDC_LBL_LOSTPINGS 1404
-#define IDC_BTN_PINGRESET 1405
-#define IDC_BTN_PINGCLOSE 1406
 
 // Main menu
 #define IDM_LAUNCH 40001

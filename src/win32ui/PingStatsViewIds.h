@@ -1,0 +1,13 @@
+#pragma once
+
+// The Ping Stats window's IDs.
+
+#define IDD_PINGSTATS 240
+
+#define IDC_GRP_PINGSTATS 1400
+#define IDC_LBL_TOTALPINGS 1401
+#define IDC_LBL_AVERAGEPING 1402
+#define IDC_LBL_PACKETLOSS 1403
+#define IDC_LBL_LOSTPINGS 1404
+#define IDC_BTN_PINGRESET 1405
+#define IDC_BTN_PINGCLOSE 1406

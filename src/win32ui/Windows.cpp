@@ -1,0 +1,37 @@
+#include "win32ui/Windows.h"
+
+#include "app/Launcher.h"
+#include "win32ui/EmptyView.h"
+#include "win32ui/PingStatsView.h"
+#include "win32ui/ResumeView.h"
+
+#include <memory>
+
+namespace quarl::win32ui {
+
+namespace {
+
+template <class View, class Form> ViewFactory ViewOf(Form& form) {
+    return [&form](ViewHost& host) { return std::make_unique<View>(host, form); };
+}
+
+} // namespace
+
+std::vector<WindowEntry> SecondaryWindows(app::Launcher& launcher) {
+    auto& main = launcher.frmMain;
+    return {
+        {launcher.frmWiz, ViewOf<EmptyView>(launcher.frmWiz), main},
+        {launcher.frmTool, ViewOf<EmptyView>(launcher.frmTool), main},
+        {launcher.AboutBox, ViewOf<EmptyView>(launcher.AboutBox), main},
+        {launcher.frmAddressBook, ViewOf<EmptyView>(launcher.frmAddressBook), main},
+        {launcher.frmSettings, ViewOf<EmptyView>(launcher.frmSettings), main},
+        {launcher.frmModInfo, ViewOf<EmptyView>(launcher.frmModInfo), main},
+        {launcher.frmResume, ViewOf<ResumeView>(launcher.frmResume), main},
+        {launcher.frmIPAddress, ViewOf<EmptyView>(launcher.frmIPAddress), main},
+        {launcher.frmPingStats, ViewOf<PingStatsView>(launcher.frmPingStats), main},
+        {launcher.frmABEdit, ViewOf<EmptyView>(launcher.frmABEdit), launcher.frmAddressBook},
+        {launcher.frmJoinRW, ViewOf<EmptyView>(launcher.frmJoinRW), main},
+    };
+}
+
+} // namespace quarl::win32ui

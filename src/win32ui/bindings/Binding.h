@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ui/Controls.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace quarl::win32ui {
+
+// Where a model control is bound: its dialog, its ID and its window. Every MakeBinding
+// overload takes it first, so the one for a kind of model control is found by overload from
+// the view that binds it, and a kind with none is a compile error.
+struct BindingSite {
+    HWND dialog = nullptr;
+    int id = 0;
+    HWND window = nullptr;
+};
+
+// One native control mirroring one model control, in two directions only: reconcile pushes the
+// model's state into the control, changing only what differs from what it pushed last; notify
+// and pull turn the control's notifications and typed text into the same model calls a test
+// makes.
+class Binding {
+public:
+    Binding(const BindingSite& site, ui::Control& control);
+    Binding(const Binding&) = delete;
+    Binding& operator=(const Binding&) = delete;
+    virtual ~Binding() = default;
+
+    HWND window() const { return site_.window; }
+    int id() const { return site_.id; }
+    const ui::Control& control() const { return control_; }
+
+    void reconcile();
+    // A WM_COMMAND notification code from the control.
+    virtual void notify(int code) { static_cast<void>(code); }
+    // Reads what the player typed into the model: a change notification is not always sent
+    // (text set by another program, for one).
+    virtual void pull() {}
+
+protected:
+    // The kind's own state; first is true at the first reconcile.
+    virtual void reconcileContent(bool first) = 0;
+    // Sets the window's text only when it differs, so that no change notification or flicker
+    // follows a reconcile that changes nothing.
+    void pushText(const std::string& text);
+    void pushCheck(bool checked);
+
+    BindingSite site_;
+    std::string text_; // the text the control shows, as last pushed or read
+
+private:
+    ui::Control& control_;
+    bool pushed_ = false;
+    bool enabled_ = true;
+    bool visible_ = true;
+    int check_ = -1;
+};
+
+// A window's whole text: as many characters as GetWindowTextW copied, which may be fewer than
+// GetWindowTextLengthW announced.
+std::string WindowText(HWND window);
+
+} // namespace quarl::win32ui

@@ -1,0 +1,49 @@
+#include "win32ui/bindings/ComboBoxBinding.h"
+
+#include "platform/win32/Text.h"
+
+namespace quarl::win32ui {
+
+namespace {
+
+class ComboBoxBinding final : public Binding {
+public:
+    ComboBoxBinding(const BindingSite& site, ui::ComboBox& combo)
+        : Binding(site, combo), combo_(combo) {}
+    void notify(int code) override {
+        if (code != CBN_SELCHANGE)
+            return;
+        const auto index = SendMessageW(site_.window, CB_GETCURSEL, 0, 0);
+        if (index >= 0 && static_cast<std::size_t>(index) < combo_.items.size()) {
+            combo_.text = combo_.items[static_cast<std::size_t>(index)];
+            text_ = combo_.text;
+        }
+    }
+    void pull() override {
+        text_ = WindowText(site_.window);
+        combo_.text = text_;
+    }
+
+private:
+    void reconcileContent(bool first) override {
+        if (first || items_ != combo_.items) {
+            items_ = combo_.items;
+            SendMessageW(site_.window, CB_RESETCONTENT, 0, 0);
+            for (const auto& item : combo_.items)
+                SendMessageW(site_.window, CB_ADDSTRING, 0,
+                             reinterpret_cast<LPARAM>(platform::win32::Widen(item).c_str()));
+            text_ = "\x01"; // the list reset cleared the edit field: push the text again
+        }
+        pushText(combo_.text);
+    }
+    ui::ComboBox& combo_;
+    std::vector<std::string> items_;
+};
+
+} // namespace
+
+std::unique_ptr<Binding> MakeBinding(const BindingSite& site, ui::ComboBox& control) {
+    return std::make_unique<ComboBoxBinding>(site, control);
+}
+
+} // namespace quarl::win32ui

@@ -1,0 +1,166 @@
+// The native views over a launcher on the fake platform: templates and bindings agree, and the
+// views keep working through failures, a change of screen scale and the end of the session.
+#include "app/Launcher.h"
+#include "config/LauncherKey.h"
+#include "platform/fake/FakePlatform.h"
+#include "win32ui/EmptyViewIds.h"
+#include "win32ui/FormView.h"
+#include "win32ui/MainView.h"
+#include "win32ui/MainViewIds.h"
+#include "win32ui/ViewHost.h"
+#include "win32ui/Windows.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace quarl::tests {
+namespace {
+
+// The launcher's model on the fake platform with its real views, the main window created.
+class Views : public ::testing::Test {
+protected:
+    Views() {
+        for (auto& window : win32ui::SecondaryWindows(launcher))
+            host.addWindow(window.form, std::move(window.makeView), window.owner);
+        main.create(nullptr);
+        launcher.frmMain.show();
+        host.reconcileAll();
+    }
+    ~Views() override {
+        if (IsWindow(main.hwnd()))
+            DestroyWindow(main.hwnd());
+    }
+    HWND item(int id) const { return GetDlgItem(main.hwnd(), id); }
+    static SIZE Size(HWND window) {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        return {rect.right - rect.left, rect.bottom - rect.top};
+    }
+    static LONG FontHeight(HWND window) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        return font.lfHeight;
+    }
+
+    platform::fake::FakePlatform fake;
+    platform::Platform services = fake.platform();
+    app::Launcher launcher{services};
+    win32ui::ViewHost host{launcher.application};
+    win32ui::MainView main{host, launcher};
+};
+
+TEST_F(Views, EveryControlAViewBindsIsInItsWindowsTemplate) {
+    host.createAll();
+    ASSERT_EQ(host.views().size(), 12u) << "the main window and the eleven others";
+    for (const auto* view : host.views()) {
+        SCOPED_TRACE(view->form().name);
+        EXPECT_NE(view->hwnd(), nullptr);
+        EXPECT_TRUE(view->missingControls().empty());
+    }
+}
+
+TEST_F(Views, AWindowsViewIsMadeWhenItIsFirstShown) {
+    EXPECT_EQ(host.views().size(), 1u);
+    launcher.frmPingStats.show();
+    host.reconcileAll();
+    ASSERT_EQ(host.views().size(), 2u);
+    EXPECT_TRUE(IsWindowVisible(host.views().back()->hwnd()));
+    EXPECT_EQ(GetWindow(host.views().back()->hwnd(), GW_OWNER), main.hwnd());
+}
+
+// A failure while the views are brought up to date must not leave every later update skipped.
+TEST_F(Views, AReconcileThatFailsLeavesTheNextOnesWorking) {
+    struct FailingOnce final : win32ui::FormView {
+        FailingOnce(win32ui::ViewHost& host, ui::Form& form) : FormView(host, form, IDD_EMPTY) {
+            host.add(*this);
+        }
+        void onReconciled() override {
+            if (std::exchange(fail, false))
+                throw std::runtime_error("reconcile failed");
+        }
+        bool fail = false;
+    };
+    ui::Form form{"frmTest", "First"};
+    FailingOnce view(host, form);
+    view.create(nullptr);
+    view.fail = true;
+    form.caption = "Second";
+    EXPECT_THROW(host.reconcileAll(), std::runtime_error);
+    form.caption = "Third";
+    host.reconcileAll();
+    wchar_t caption[32] = {};
+    GetWindowTextW(view.hwnd(), caption, 32);
+    EXPECT_STREQ(caption, L"Third");
+    DestroyWindow(view.hwnd());
+}
+
+// Moved to a screen of twice the scale, the window, its controls' font, the toolbar pictures and
+// the ping image grow with it.
+TEST_F(Views, AChangeOfScreenScaleRescalesTheWindow) {
+    const int dpi = main.dpi();
+    const auto window = Size(main.hwnd());
+    const auto button = Size(item(IDC_CHK_USENETWORK));
+    const auto font = FontHeight(item(IDC_RB_RS));
+    RECT suggested;
+    GetWindowRect(main.hwnd(), &suggested);
+    suggested.right = suggested.left + 2 * window.cx;
+    suggested.bottom = suggested.top + 2 * window.cy;
+    SendMessageW(main.hwnd(), WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(main.dpi(), 2 * dpi);
+    EXPECT_EQ(Size(main.hwnd()).cx, 2 * window.cx);
+    EXPECT_NEAR(Size(item(IDC_CHK_USENETWORK)).cx, 2 * button.cx, 1);
+    EXPECT_NEAR(Size(item(IDC_CHK_USENETWORK)).cy, 2 * button.cy, 1);
+    EXPECT_EQ(FontHeight(item(IDC_RB_RS)), 2 * font);
+    int width = 0;
+    int height = 0;
+    const auto images =
+        reinterpret_cast<HIMAGELIST>(SendMessageW(item(IDC_TOOLBAR), TB_GETIMAGELIST, 0, 0));
+    ImageList_GetIconSize(images, &width, &height);
+    EXPECT_EQ(width, MulDiv(16, 2 * dpi, 96));
+    EXPECT_EQ(Size(item(IDC_IMG_PING)).cx, MulDiv(19, 2 * dpi, 96));
+}
+
+// A logoff or shutdown saves the window's state as a close does.
+TEST_F(Views, TheEndOfTheSessionSavesTheState) {
+    EXPECT_EQ(SendMessageW(main.hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_FALSE(fake.registry.readValue(platform::RootKey::CurrentUser, config::kLauncherKey,
+                                         "UseNetwork"));
+    SendMessageW(main.hwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(launcher.frmMain.closed());
+    EXPECT_TRUE(fake.registry.readValue(platform::RootKey::CurrentUser, config::kLauncherKey,
+                                        "UseNetwork"));
+}
+
+// A window that announces a longer text than it then copies.
+LRESULT CALLBACK OverAnnouncing(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETTEXTLENGTH)
+        return 10;
+    if (message == WM_GETTEXT && wParam >= 4) {
+        wcscpy(reinterpret_cast<wchar_t*>(lParam), L"abc");
+        return 3;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// GetWindowTextLengthW may announce more than GetWindowTextW then copies: the text is what was
+// copied, without trailing zeros.
+TEST(WindowText, IsWhatWasCopiedNotWhatWasAnnounced) {
+    WNDCLASSW windowClass{};
+    windowClass.lpszClassName = L"QuarlOverAnnouncing";
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpfnWndProc = OverAnnouncing;
+    RegisterClassW(&windowClass);
+    const HWND window = CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, nullptr,
+                                      nullptr, windowClass.hInstance, nullptr);
+    EXPECT_EQ(win32ui::WindowText(window), "abc");
+    DestroyWindow(window);
+}
+
+} // namespace
+} // namespace quarl::tests
