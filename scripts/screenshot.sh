@@ -15,6 +15,8 @@
 #                      x86-64 build)
 #   QUARL_SHOT_FULL=1  keep the whole screen instead of cropping to the window
 #   QUARL_SHOT_WAIT    seconds to wait for the window (default 60)
+#   QUARL_SHOT_DPI     the screen's dots per inch for the picture (default 96; 144 is 150%, 192 is
+#                      200%)
 #   QUARL_SHOT_SETTLE  seconds to let the program work before the picture (default 1.5); 7 shows
 #                      the first ping result
 #   QUARL_LAUNCHER_EXE, QUARL_STANDIN_EXE  built programs for the prefix; by default read from
@@ -91,6 +93,9 @@ elif [ ! -f "$prefix/drive_c/Games/Rogue Spear/RogueSpear.exe" ]; then
     exit 1
 fi
 quarl_wine_env "$prefix"
+# The scale every program of the prefix starts with.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${QUARL_SHOT_DPI:-96}" \
+    /f </dev/null >/dev/null 2>&1
 
 unix_exe=$(winepath -u "$exe" 2>/dev/null || true)
 if [ -z "$unix_exe" ] || [ ! -f "$unix_exe" ]; then
