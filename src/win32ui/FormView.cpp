@@ -101,6 +101,14 @@ INT_PTR FormView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (onMessage(message, wParam, lParam, result))
         return result;
+    if (Binding* binding = bindingFor(message, wParam, lParam)) {
+        if (binding->message(message, wParam, lParam, result)) {
+            if (message == WM_NOTIFY)
+                SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, result);
+            host_.reconcileAll();
+            return message == WM_NOTIFY ? TRUE : result;
+        }
+    }
     switch (message) {
     case WM_COMMAND:
         if (reconciling_)
@@ -186,6 +194,22 @@ void FormView::bindCommand(int id, ui::Button& command, CommandKind kind) {
 
 void FormView::bindTimer(UINT_PTR id, ui::Timer& timer) {
     timers_.emplace_back(id, timer);
+}
+
+Binding* FormView::bindingFor(UINT message, WPARAM wParam, LPARAM lParam) const {
+    switch (message) {
+    case WM_NOTIFY: return findBinding(reinterpret_cast<const NMHDR*>(lParam)->hwndFrom);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC: return findBinding(reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+        return wParam ? findBinding(GetDlgItem(hwnd_, static_cast<int>(wParam))) : nullptr;
+    default: return nullptr;
+    }
 }
 
 Binding* FormView::findBinding(HWND hwnd) const {

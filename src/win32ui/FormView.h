@@ -81,6 +81,8 @@ private:
     bool dispatchCommand(int id, int code, HWND control);
     void rescale(int dpi, const RECT& suggested);
     Binding* findBinding(HWND hwnd) const;
+    // The binding a message the dialog receives on a control's behalf is for, or nullptr.
+    Binding* bindingFor(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     ui::Form& form_;
     int dialogId_;

@@ -35,10 +35,13 @@ public:
 
     void reconcile();
     // A WM_COMMAND notification code from the control.
-    virtual void notify(int code) { static_cast<void>(code); }
+    virtual void notify(int /*code*/) {}
     // Reads what the player typed into the model: a change notification is not always sent
     // (text set by another program, for one).
     virtual void pull() {}
+    // A message the dialog receives on the control's behalf (WM_NOTIFY, WM_HSCROLL, WM_VSCROLL,
+    // WM_CTLCOLOR..., WM_DRAWITEM): true when the binding handled it, with the dialog's result.
+    virtual bool message(UINT /*message*/, WPARAM, LPARAM, INT_PTR& /*result*/) { return false; }
 
 protected:
     // The kind's own state; first is true at the first reconcile.
