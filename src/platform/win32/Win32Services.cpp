@@ -3,6 +3,7 @@
 #include "platform/win32/Text.h"
 
 #include <windows.h>
+#include <cderr.h>
 #include <commdlg.h>
 #include <shellapi.h>
 
