@@ -15,6 +15,9 @@ Launcher::Launcher(platform::Platform& services) : platform(services), session(s
     application.title = "Quarl Launcher";
     application.helpFile = "launcher.hlp";
     frmResume.onResume = [this] { ResumeFromGame(*this); };
+    frmSettings.onStopPingMonitor = [this] { ping.StopPingMonitor(); };
+    frmSettings.onStartPingMonitor = [this] { ping.StartPingMonitor(); };
+    frmSettings.onRestoreLastMod = [this] { mods.RestoreLastMod(); };
 }
 
 void Launcher::WizardCheck() {

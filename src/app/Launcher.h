@@ -8,6 +8,7 @@
 #include "net/PingMonitor.h"
 #include "net/PingStatsForm.h"
 #include "platform/Platform.h"
+#include "settings/SettingsForm.h"
 #include "ui/Form.h"
 
 namespace quarl::app {
@@ -34,7 +35,7 @@ public:
     ui::Form frmTool{"frmTool", "Launcher Tool"};
     ui::Form AboutBox{"AboutBox", "About Quarl Launcher"};
     ui::Form frmAddressBook{"frmAddressBook", "Address Book"};
-    ui::Form frmSettings{"frmSettings", "Game Settings. . ."};
+    settings::SettingsForm frmSettings{platform, session, application};
     ui::Form frmModInfo{"frmModInfo", "Mod Information"};
     launch::ResumeForm frmResume{platform, session.store};
     ui::Form frmIPAddress{"frmIPAddress", "Local IP Addresses"};

@@ -119,6 +119,8 @@ void MainForm::wireHandlers() {
     mnuExit.onClick = [this] { close(); };
     btnLaunch.onClick = [this] { LaunchGame(launcher_); };
     mnuLaunch.onClick = [this] { LaunchGame(launcher_); };
+    btnSettings.onClick = [this] { launcher_.frmSettings.showModal(*this, true); };
+    mnuSettings.onClick = [this] { launcher_.frmSettings.showModal(*this, true); };
 }
 
 mods::ModChoices MainForm::modChoices() {
@@ -180,7 +182,11 @@ bool MainForm::create() {
     if (!SingleInstanceCheck(launcher_))
         return false;
     FormCreate();
-    return ApplyStartupSwitches(launcher_);
+    if (!ApplyStartupSwitches(launcher_))
+        return false;
+    // The secondary windows are created after the main window, once the games are known.
+    launcher_.frmSettings.FormCreate();
+    return true;
 }
 
 // The creation handler: restores the window from the launcher key and finds the games.

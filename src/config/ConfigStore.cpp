@@ -92,4 +92,35 @@ void ConfigStore::WriteRegIntegerFromText(RootKey root, std::string_view key,
         WriteRegInteger(root, key, value, *number);
 }
 
+bool ConfigStore::tryWrite(RootKey root, std::string_view key, std::string_view value,
+                           const RegistryValue& stored, bool createKey) {
+    try {
+        return registry_.writeValue(root, key, value, stored, createKey);
+    } catch (const RegistryError&) {
+        return false;
+    }
+}
+
+bool ConfigStore::TryWriteRegString(RootKey root, std::string_view key, std::string_view value,
+                                    std::string_view text) {
+    return tryWrite(root, key, value, RegistryValue::String(std::string(text)), true);
+}
+
+bool ConfigStore::TryWriteRegInteger(RootKey root, std::string_view key, std::string_view value,
+                                     std::int32_t number) {
+    return tryWrite(root, key, value, RegistryValue::Dword(static_cast<std::uint32_t>(number)),
+                    true);
+}
+
+bool ConfigStore::TryWriteRegFlag(RootKey root, std::string_view key, std::string_view value,
+                                  bool flag) {
+    return tryWrite(root, key, value, RegistryValue::Dword(flag ? 1 : 0), false);
+}
+
+bool ConfigStore::TryWriteRegIntegerFromText(RootKey root, std::string_view key,
+                                             std::string_view value, std::string_view text) {
+    const auto number = ParseInteger(text);
+    return !number || TryWriteRegInteger(root, key, value, *number);
+}
+
 } // namespace quarl::config

@@ -35,7 +35,22 @@ public:
     void WriteRegIntegerFromText(RootKey root, std::string_view key, std::string_view value,
                                  std::string_view text);
 
+    // The same writes for callers that must know whether the value was written: false when the
+    // registry refused it (or, for the flag, its key is missing). A text that is no integer has
+    // nothing to write, which is no failure.
+    [[nodiscard]] bool TryWriteRegString(RootKey root, std::string_view key, std::string_view value,
+                                         std::string_view text);
+    [[nodiscard]] bool TryWriteRegInteger(RootKey root, std::string_view key,
+                                          std::string_view value, std::int32_t number);
+    [[nodiscard]] bool TryWriteRegFlag(RootKey root, std::string_view key, std::string_view value,
+                                       bool flag);
+    [[nodiscard]] bool TryWriteRegIntegerFromText(RootKey root, std::string_view key,
+                                                  std::string_view value, std::string_view text);
+
 private:
+    bool tryWrite(RootKey root, std::string_view key, std::string_view value,
+                  const platform::RegistryValue& stored, bool createKey);
+
     std::optional<std::uint32_t> readDword(RootKey root, std::string_view key,
                                            std::string_view value) const;
 

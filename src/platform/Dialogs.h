@@ -17,11 +17,33 @@ struct MessageBoxRequest {
     friend bool operator==(const MessageBoxRequest&, const MessageBoxRequest&) = default;
 };
 
-// Modal message boxes owned by the launcher's active window.
+// An open-file dialog: which files it lists and the name it starts with.
+struct OpenFileRequest {
+    // Pairs of description and patterns, all separated by '|': "Programs|*.exe; *.com".
+    std::string filter;
+    std::string defaultExtension; // without the dot, added to a name typed without one
+    std::string fileName;         // a full path opens the dialog in its folder
+    friend bool operator==(const OpenFileRequest&, const OpenFileRequest&) = default;
+};
+
+enum class OpenFileOutcome {
+    Chosen,
+    Cancelled,
+    NameRefused, // the dialog did not open: it refused the name it was to start with
+};
+
+struct OpenFileResult {
+    OpenFileOutcome outcome = OpenFileOutcome::Cancelled;
+    std::string path; // the chosen file's full path
+    friend bool operator==(const OpenFileResult&, const OpenFileResult&) = default;
+};
+
+// Modal dialogs owned by the launcher's active window.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual MessageResult showMessage(const MessageBoxRequest& request) = 0;
+    virtual OpenFileResult openFile(const OpenFileRequest& request) = 0;
 };
 
 } // namespace quarl::platform

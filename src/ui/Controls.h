@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +17,12 @@ namespace quarl::ui {
 
 using Handler = std::function<void()>;
 
+// A colour as 0xRRGGBB.
+using Color = std::uint32_t;
+inline constexpr Color kSilver = 0xC0C0C0;
+
+class PopupMenu;
+
 class Control {
 public:
     explicit Control(std::string controlName = {}) : name(std::move(controlName)) {}
@@ -26,6 +34,10 @@ public:
     bool enabled = true;
     bool visible = true;
     std::string hint;
+    // The help topic F1 opens on this control; 0 leaves it to the page or the window.
+    int helpContext = 0;
+    // The menu a right-click opens on this control, if any.
+    PopupMenu* popupMenu = nullptr;
 };
 
 class Label : public Control {
@@ -128,14 +140,56 @@ public:
     // Colour of the field's background: the window colour, or the face colour of a read-only
     // looking field.
     bool windowBackground = true;
+    std::optional<Color> color; // a background of the window's own choosing
+    Handler onChange;
+    // Typing and code alike: the change reaction runs when the text changes.
+    void setText(std::string value) {
+        if (value == text)
+            return;
+        text = std::move(value);
+        if (onChange)
+            onChange();
+    }
 };
 
+// A drop-down list, editable or pick-only. The selected item is the one the text equals.
 class ComboBox : public Control {
 public:
     using Control::Control;
     std::vector<std::string> items;
     std::string text;
     bool editable = true;
+    std::optional<Color> color; // a background of the window's own choosing
+    Handler onChange;
+
+    // The first item equal to the text, -1 for none.
+    int itemIndex() const {
+        const auto found = std::find(items.begin(), items.end(), text);
+        return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+    }
+    // From code: no change reaction, as the native list sends no notification then. An index
+    // outside the list selects nothing and empties the text.
+    void setItemIndex(int index) {
+        text = index >= 0 && index < static_cast<int>(items.size())
+                   ? items[static_cast<std::size_t>(index)]
+                   : std::string();
+    }
+    // The player picks an item.
+    void choose(int index) {
+        if (!enabled || !visible || index == itemIndex())
+            return;
+        setItemIndex(index);
+        if (onChange)
+            onChange();
+    }
+    // The player types into an editable box.
+    void type(std::string value) {
+        if (!enabled || !visible || !editable || value == text)
+            return;
+        text = std::move(value);
+        if (onChange)
+            onChange();
+    }
 };
 
 class ListBox : public Control {
@@ -211,6 +265,110 @@ class StatusBar : public Control {
 public:
     using Control::Control;
     std::string text;
+};
+
+class GroupBox : public Control {
+public:
+    using Control::Control;
+    std::string caption;
+};
+
+// A group box of radio items chosen by index. Choosing an item from code runs the click
+// reaction when the choice changes, as selecting a radio button does.
+class RadioGroupBox : public Control {
+public:
+    using Control::Control;
+    std::string caption;
+    std::vector<std::string> items;
+    int columns = 1;
+    Handler onClick;
+
+    int itemIndex() const { return itemIndex_; }
+    void setItemIndex(int index) {
+        if (index < -1 || index >= static_cast<int>(items.size()))
+            index = -1;
+        if (index == itemIndex_)
+            return;
+        itemIndex_ = index;
+        if (onClick)
+            onClick();
+    }
+    void click(int index) {
+        if (enabled && visible)
+            setItemIndex(index);
+    }
+
+private:
+    int itemIndex_ = -1;
+};
+
+// A slider over whole positions from min to max with a tick every frequency steps. Moving it,
+// by the player or from code, runs the change reaction.
+class TrackBar : public Control {
+public:
+    using Control::Control;
+    int min = 0;
+    int max = 10;
+    int frequency = 1;
+    Handler onChange;
+
+    int position() const { return position_; }
+    void setPosition(int value) {
+        value = std::clamp(value, min, max);
+        if (value == position_)
+            return;
+        position_ = value;
+        if (onChange)
+            onChange();
+    }
+
+private:
+    int position_ = 0;
+};
+
+// One page of a page control, with the controls it holds.
+class TabSheet : public Control {
+public:
+    using Control::Control;
+    std::string caption;
+    std::vector<Control*> controls;
+};
+
+// Pages behind tabs; the player may show any page, a disabled one too.
+class PageControl : public Control {
+public:
+    using Control::Control;
+    std::vector<TabSheet*> pages;
+    bool multiLine = false;
+
+    int activePageIndex() const { return activePageIndex_; }
+    TabSheet* activePage() const {
+        return activePageIndex_ < 0 ? nullptr : pages[static_cast<std::size_t>(activePageIndex_)];
+    }
+    void setActivePage(int index) {
+        if (index >= -1 && index < static_cast<int>(pages.size()))
+            activePageIndex_ = index;
+    }
+
+private:
+    int activePageIndex_ = -1;
+};
+
+// A right-click menu. Opening it on a control records that control for the items' reactions.
+class PopupMenu {
+public:
+    std::vector<MenuItem*> items; // nullptr for a separator
+    Handler onPopup;
+
+    const Control* popupComponent() const { return popupComponent_; }
+    void popup(const Control& component) {
+        popupComponent_ = &component;
+        if (onPopup)
+            onPopup();
+    }
+
+private:
+    const Control* popupComponent_ = nullptr;
 };
 
 } // namespace quarl::ui

@@ -126,6 +126,23 @@ TEST_P(StoreContract, WritesCreateTheirKeyExceptTheFlag) {
     EXPECT_TRUE(s.ReadRegFlag(root(), integerKey, "Wizard"));
 }
 
+// The writes that report: as the others, but a flag whose key is missing is a failure.
+TEST_P(StoreContract, ReportingWritesSayWhetherTheValueWasWritten) {
+    auto s = store();
+    EXPECT_TRUE(s.TryWriteRegString(root(), key_, "Telnet", "DEFAULT"));
+    EXPECT_TRUE(s.TryWriteRegInteger(root(), key_, "GameType", 3));
+    EXPECT_TRUE(s.TryWriteRegFlag(root(), key_, "Wizard", true));
+    EXPECT_TRUE(s.TryWriteRegIntegerFromText(root(), key_, "Port", "2346"));
+    EXPECT_TRUE(s.TryWriteRegIntegerFromText(root(), key_, "Other", "27a"));
+    EXPECT_EQ(s.ReadRegString(root(), key_, "Telnet"), "DEFAULT");
+    EXPECT_EQ(s.ReadRegInteger(root(), key_, "GameType"), 3);
+    EXPECT_TRUE(s.ReadRegFlag(root(), key_, "Wizard"));
+    EXPECT_EQ(s.ReadRegInteger(root(), key_, "Port"), 2346);
+    EXPECT_FALSE(s.RegValueExists(root(), key_, "Other"));
+    EXPECT_FALSE(s.TryWriteRegFlag(root(), missingKey(), "Wizard", true));
+    EXPECT_TRUE(s.TryWriteRegString(root(), missingKey(), "Made", "x"));
+}
+
 TEST_P(StoreContract, AValueOfTheWrongTypeIsAnErrorOfTheRegistryLayer) {
     auto s = store();
     s.WriteRegInteger(root(), key_, "GameType", 2);

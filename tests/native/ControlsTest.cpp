@@ -74,6 +74,48 @@ TEST(ListBox, SingleSelectionFollowsTheCurrentItemAndMultipleSelectionDoesNot) {
     EXPECT_FALSE(list.isSelected(0));
 }
 
+// Code runs the change reactions where the native control notifies: typing or setting an edit's
+// text, moving a track bar, choosing a radio item; a drop-down list only for the player.
+TEST(Controls, ChangeReactionsRunOnlyOnAChange) {
+    std::string log;
+    Edit edit("txt");
+    edit.onChange = [&] { log += 'e'; };
+    edit.setText("a");
+    edit.setText("a");
+    TrackBar bar("bar");
+    bar.max = 20;
+    bar.onChange = [&] { log += 't'; };
+    bar.setPosition(25);
+    bar.setPosition(20);
+    EXPECT_EQ(bar.position(), 20);
+    RadioGroupBox group("rg");
+    group.items = {"Male", "Female"};
+    group.onClick = [&] { log += 'r'; };
+    group.setItemIndex(1);
+    group.setItemIndex(1);
+    group.setItemIndex(5);
+    EXPECT_EQ(group.itemIndex(), -1);
+    EXPECT_EQ(log, "etrr");
+
+    log.clear();
+    ComboBox list("cb");
+    list.items = {"Safety", "Full Auto"};
+    list.onChange = [&] { log += 'c'; };
+    list.setItemIndex(1);
+    EXPECT_EQ(list.text, "Full Auto");
+    list.choose(1);
+    list.choose(0);
+    EXPECT_EQ(list.itemIndex(), 0);
+    list.type("Semi");
+    EXPECT_EQ(list.itemIndex(), -1);
+    list.editable = false;
+    list.type("Other");
+    list.enabled = false;
+    list.choose(1);
+    EXPECT_EQ(list.text, "Semi");
+    EXPECT_EQ(log, "cc");
+}
+
 TEST(Application, HintChangesReachTheHandler) {
     Application app;
     std::string shown;

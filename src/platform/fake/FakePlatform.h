@@ -19,10 +19,13 @@ struct FakePlatform {
     FakeShell shell;
     FakeWindowMessages windows;
     FakeIcmpEcho icmp;
+    FakeHelp help;
 
     Platform platform(std::vector<std::string> arguments = {}) {
-        return Platform{
-            registry, files, dialogs, kernel, messages, shell, windows, icmp, std::move(arguments)};
+        return Platform{registry,       files,    dialogs,
+                        kernel,         messages, shell,
+                        windows,        icmp,     std::move(arguments),
+                        "Launcher.exe", help};
     }
 };
 

@@ -74,6 +74,16 @@ void FakeRegistry::deleteValue(RootKey root, std::string_view path, std::string_
         key->second.values.erase(Lower(name));
 }
 
+std::map<std::string, RegistryValue> FakeRegistry::values(RootKey root,
+                                                          std::string_view path) const {
+    std::map<std::string, RegistryValue> result;
+    const auto key = keys_.find(Id(root, path));
+    if (key != keys_.end())
+        for (const auto& [lower, entry] : key->second.values)
+            result.emplace(entry.first, entry.second);
+    return result;
+}
+
 void FakeRegistry::denyWrites(RootKey root, std::string_view path) {
     denied_.insert(Id(root, path));
 }

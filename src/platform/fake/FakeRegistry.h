@@ -29,6 +29,8 @@ public:
     // Writes to this key (exactly) throw RegistryError, as an access-denied key would.
     void denyWrites(RootKey root, std::string_view path);
     int writeCount() const { return writes_; }
+    // Every value of a key, by its name as first written.
+    std::map<std::string, RegistryValue> values(RootKey root, std::string_view path) const;
 
 private:
     struct Key {

@@ -14,6 +14,15 @@ MessageResult FakeDialogs::showMessage(const MessageBoxRequest& request) {
     return request.defaultButton == 2 ? MessageResult::No : MessageResult::Yes;
 }
 
+OpenFileResult FakeDialogs::openFile(const OpenFileRequest& request) {
+    fileRequests_.push_back(request);
+    if (fileAnswers_.empty())
+        return {};
+    auto answer = std::move(fileAnswers_.front());
+    fileAnswers_.pop_front();
+    return answer;
+}
+
 std::uintptr_t FakeWindowMessages::addWindow(std::string className, std::string title) {
     const auto handle = static_cast<std::uintptr_t>(0x1000 + windows_.size() * 4);
     windows_[{std::move(className), std::move(title)}] = handle;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "platform/MessagePump.h"
 #include "platform/Shell.h"
 #include "platform/WindowMessages.h"
@@ -13,17 +14,52 @@
 
 namespace quarl::platform::fake {
 
-// Message boxes answered from a script; every box shown is recorded. With no scripted answer
-// the default button is taken, as a player pressing Enter would.
+// Message boxes and open-file dialogs answered from a script; every one shown is recorded.
+// With no scripted answer a message box takes its default button, as a player pressing Enter
+// would, and an open-file dialog is cancelled.
 class FakeDialogs final : public Dialogs {
 public:
     MessageResult showMessage(const MessageBoxRequest& request) override;
     void answerNext(MessageResult answer) { answers_.push_back(answer); }
     const std::vector<MessageBoxRequest>& shown() const { return shown_; }
 
+    OpenFileResult openFile(const OpenFileRequest& request) override;
+    void answerNextFile(OpenFileResult answer) { fileAnswers_.push_back(std::move(answer)); }
+    const std::vector<OpenFileRequest>& fileRequests() const { return fileRequests_; }
+
 private:
     std::deque<MessageResult> answers_;
     std::vector<MessageBoxRequest> shown_;
+    std::deque<OpenFileResult> fileAnswers_;
+    std::vector<OpenFileRequest> fileRequests_;
+};
+
+// Records every help request instead of showing anything.
+class FakeHelp final : public Help {
+public:
+    enum class Kind { Contents, Keyword, Topic, Popup };
+    struct Call {
+        Kind kind;
+        std::string helpFile;
+        int context = 0;
+        friend bool operator==(const Call&, const Call&) = default;
+    };
+    void showContents(const std::string& helpFile) override {
+        calls_.push_back({Kind::Contents, helpFile, 0});
+    }
+    void searchKeyword(const std::string& helpFile) override {
+        calls_.push_back({Kind::Keyword, helpFile, 0});
+    }
+    void showTopic(const std::string& helpFile, int context) override {
+        calls_.push_back({Kind::Topic, helpFile, context});
+    }
+    void showPopup(const std::string& helpFile, int context) override {
+        calls_.push_back({Kind::Popup, helpFile, context});
+    }
+    const std::vector<Call>& calls() const { return calls_; }
+
+private:
+    std::vector<Call> calls_;
 };
 
 // Counts the points where pending messages would run; a test can run its own code there.

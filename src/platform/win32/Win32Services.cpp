@@ -3,10 +3,13 @@
 #include "platform/win32/Text.h"
 
 #include <windows.h>
+#include <cderr.h>
+#include <commdlg.h>
 #include <shellapi.h>
 
 #include <exception>
 #include <string_view>
+#include <vector>
 
 namespace quarl::platform::win32 {
 
@@ -30,6 +33,37 @@ MessageResult Win32Dialogs::showMessage(const MessageBoxRequest& request) {
     case IDNO: return MessageResult::No;
     default: return MessageResult::Ok;
     }
+}
+
+OpenFileResult Win32Dialogs::openFile(const OpenFileRequest& request) {
+    // The filter's separators become the NULs the dialog expects, and it ends with two.
+    std::wstring filter = Widen(request.filter);
+    for (auto& c : filter)
+        if (c == L'|')
+            c = L'\0';
+    filter.append(2, L'\0');
+    const std::wstring extension = Widen(request.defaultExtension);
+    // The name the dialog starts with goes into its buffer only when it fits, NUL included.
+    std::vector<wchar_t> buffer(32768, L'\0');
+    const std::wstring start = Widen(request.fileName);
+    if (start.size() >= buffer.size())
+        return {OpenFileOutcome::NameRefused, {}};
+    start.copy(buffer.data(), start.size());
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = buffer.data();
+    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+    if (GetOpenFileNameW(&dialog))
+        return {OpenFileOutcome::Chosen, Narrow(buffer.data())};
+    if (CommDlgExtendedError() == FNERR_INVALIDFILENAME)
+        return {OpenFileOutcome::NameRefused, {}};
+    return {};
 }
 
 namespace {

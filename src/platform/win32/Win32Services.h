@@ -7,10 +7,11 @@
 
 namespace quarl::platform::win32 {
 
-// Message boxes owned by the launcher's active window.
+// Message boxes and open-file dialogs owned by the launcher's active window.
 class Win32Dialogs final : public Dialogs {
 public:
     MessageResult showMessage(const MessageBoxRequest& request) override;
+    OpenFileResult openFile(const OpenFileRequest& request) override;
 };
 
 class Win32KernelObjects final : public KernelObjects {
