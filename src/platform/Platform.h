@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/Help.h"
 #include "platform/IcmpEcho.h"
 #include "platform/KernelObjects.h"
 #include "platform/MessagePump.h"
@@ -29,6 +30,7 @@ struct Platform {
     std::vector<std::string> arguments;
     // The program's file name without its folder; it names the instance hand-over objects.
     std::string executableName = "Launcher.exe";
+    Help& help = NoHelp();
 };
 
 } // namespace quarl::platform

@@ -19,10 +19,19 @@ struct FakePlatform {
     FakeShell shell;
     FakeWindowMessages windows;
     FakeIcmpEcho icmp;
+    FakeHelp help;
 
     Platform platform(std::vector<std::string> arguments = {}) {
-        return Platform{
-            registry, files, dialogs, kernel, messages, shell, windows, icmp, std::move(arguments)};
+        return Platform{.registry = registry,
+                        .files = files,
+                        .dialogs = dialogs,
+                        .kernel = kernel,
+                        .messages = messages,
+                        .shell = shell,
+                        .windows = windows,
+                        .icmp = icmp,
+                        .arguments = std::move(arguments),
+                        .help = help};
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "platform/MessagePump.h"
 #include "platform/Shell.h"
 #include "platform/WindowMessages.h"
@@ -35,6 +36,16 @@ public:
 
 private:
     int calls_ = 0;
+};
+
+// Records every help topic asked for.
+class FakeHelp final : public Help {
+public:
+    void showTopic(int topic) override { topics_.push_back(topic); }
+    const std::vector<int>& topics() const { return topics_; }
+
+private:
+    std::vector<int> topics_;
 };
 
 // Records every shell request instead of starting anything.
