@@ -225,9 +225,9 @@ void FakeFileSystem::denyListing(std::string_view path) {
         entry->unlistable = true;
 }
 
-void FakeFileSystem::failReads(std::string_view path) {
+void FakeFileSystem::failReads(std::string_view path, bool fail) {
     if (auto* entry = find(path))
-        entry->unreadable = true;
+        entry->unreadable = fail;
 }
 
 void FakeFileSystem::failWrites(std::string_view folder) {

@@ -42,7 +42,7 @@ public:
     const std::string* content(std::string_view path) const;
     // Reading the file fails, as on a disk error: readTextFile throws "Cannot read file ...", a
     // copy from it "Cannot open file ...".
-    void failReads(std::string_view path);
+    void failReads(std::string_view path, bool fail = true);
     // Writing files into the folder fails part-way, as on a full disk: replaces, copies and
     // temporary files fail and leave nothing behind.
     void failWrites(std::string_view folder);
