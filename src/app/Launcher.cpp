@@ -3,6 +3,7 @@
 #include "config/LauncherKey.h"
 #include "launch/GameStart.h"
 #include "launch/MouseSwap.h"
+#include "net/AddressBook.h"
 #include "net/ServerHistory.h"
 
 namespace quarl::app {
@@ -18,6 +19,9 @@ Launcher::Launcher(platform::Platform& services) : platform(services), session(s
     frmSettings.onStopPingMonitor = [this] { ping.StopPingMonitor(); };
     frmSettings.onStartPingMonitor = [this] { ping.StartPingMonitor(); };
     frmSettings.onRestoreLastMod = [this] { mods.RestoreLastMod(); };
+    frmAddressBook.onUseEntry = [this](const ui::Grid::Row& entry) {
+        UseAddressBookEntry(*this, entry);
+    };
 }
 
 void Launcher::WizardCheck() {
@@ -57,6 +61,39 @@ void ResumeFromGame(Launcher& launcher) {
     launcher.mods.RestoreLastMod();
     launcher.frmMain.show();
     net::LoadServerHistory(launcher.session, launcher.frmMain.txtIPAddress);
+}
+
+void UseAddressBookEntry(Launcher& launcher, const ui::Grid::Row& entry) {
+    auto& main = launcher.frmMain;
+    if (!main.enabled)
+        return;
+    namespace column = net::column;
+    // The game first: its button's reaction restores the game's last mod, which must not
+    // replace the entry's.
+    const auto& game = entry.at(column::Game);
+    auto* button = game == "RS" ? &main.rbRS : game == "UO" ? &main.rbUO : nullptr;
+    if (button && button->enabled)
+        button->select();
+
+    main.rbJoin.select();
+    main.txtIPAddress.text = entry.at(column::Address);
+    main.txtPort.text = entry.at(column::Port);
+    main.chkUseNetwork.setChecked(true);
+
+    // A mod the list no longer holds leaves the mod choice as it was.
+    auto& list = main.ListBox1;
+    const auto& mod = entry.at(column::Mod);
+    if (const int index = list.indexOf(mod); !mod.empty() && index >= 0) {
+        main.chkUseMod.setChecked(true);
+        for (std::size_t i = 0; i < list.items().size(); ++i)
+            list.setSelected(i, false);
+        list.setItemIndex(index);
+        list.setSelected(static_cast<std::size_t>(index), true);
+    }
+    main.bringToFront(&main.txtIPAddress);
+
+    if (launcher.session.launcherString(keys::CloseAddressBook) == config::kTrue)
+        launcher.frmAddressBook.close();
 }
 
 } // namespace quarl::app

@@ -5,6 +5,8 @@
 #include "config/Session.h"
 #include "launch/ResumeForm.h"
 #include "mods/ModList.h"
+#include "net/ABEditForm.h"
+#include "net/AddressBookForm.h"
 #include "net/PingMonitor.h"
 #include "net/PingStatsForm.h"
 #include "platform/Platform.h"
@@ -34,13 +36,14 @@ public:
     ui::Form frmWiz{"frmWiz", "Quarl Launcher Wizard"};
     ui::Form frmTool{"frmTool", "Launcher Tool"};
     ui::Form AboutBox{"AboutBox", "About Quarl Launcher"};
-    ui::Form frmAddressBook{"frmAddressBook", "Address Book"};
+    net::AddressBookForm frmAddressBook{platform, session, application,
+                                        frmMain.addressBookChoices(), frmABEdit};
     settings::SettingsForm frmSettings{platform, session, application};
     ui::Form frmModInfo{"frmModInfo", "Mod Information"};
     launch::ResumeForm frmResume{platform, session.store};
     ui::Form frmIPAddress{"frmIPAddress", "Local IP Addresses"};
     net::PingStatsForm frmPingStats{ping};
-    ui::Form frmABEdit{"frmABEdit", "frmABEdit"};
+    net::ABEditForm frmABEdit{frmAddressBook, frmMain.ListBox1};
     ui::Form frmJoinRW{"frmJoinRW", "Join Channel"};
 
     // Last, so that it goes first: no hand-over arrives once the windows are gone.
@@ -58,5 +61,9 @@ void LaunchGame(Launcher& launcher);
 
 // The player is back from the game (the resume window's "&Resume", after the mouse buttons).
 void ResumeFromGame(Launcher& launcher);
+
+// Use Entry: the address book entry's game, server and mod become the main window's choices.
+// Nothing happens while the main window is disabled.
+void UseAddressBookEntry(Launcher& launcher, const ui::Grid::Row& entry);
 
 } // namespace quarl::app

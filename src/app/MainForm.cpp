@@ -117,6 +117,8 @@ void MainForm::wireHandlers() {
     Pingtime.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
     mnuPingDetails.onClick = [this] { launcher_.frmPingStats.show(); };
     mnuExit.onClick = [this] { close(); };
+    mnuAddressBook.onClick = tbAddressBook.onClick = [this] { btnAddressBookClick(); };
+    btnAddAddress.onClick = [this] { btnAddAddressClick(); };
     btnLaunch.onClick = [this] { LaunchGame(launcher_); };
     mnuLaunch.onClick = [this] { LaunchGame(launcher_); };
     btnSettings.onClick = [this] { launcher_.frmSettings.showModal(*this, true); };
@@ -129,6 +131,10 @@ mods::ModChoices MainForm::modChoices() {
 
 net::PingChoices MainForm::pingChoices() {
     return {chkUseNetwork, rbJoin, txtIPAddress, PingTimer, imgPing, Pingtime};
+}
+
+net::AddressBookChoices MainForm::addressBookChoices() const {
+    return {rbRS, txtIPAddress, txtPort, chkUseMod, ListBox1};
 }
 
 launch::LaunchChoices MainForm::launchChoices() const {
@@ -381,6 +387,24 @@ void MainForm::rbHostClick() {
     launcher_.ping.StopPingMonitor();
 }
 
+void MainForm::btnAddressBookClick() {
+    auto& book = launcher_.frmAddressBook;
+    if (book.visible())
+        book.bringToFront();
+    else
+        book.show();
+}
+
+void MainForm::btnAddAddressClick() {
+    auto& book = launcher_.frmAddressBook;
+    if (book.visible()) {
+        book.bringToFront();
+        return;
+    }
+    book.NewRowPending = true;
+    book.show();
+}
+
 void MainForm::StateSave() {
     auto& session = launcher_.session;
     auto& store = session.store;
@@ -396,6 +420,14 @@ void MainForm::StateSave() {
 }
 
 void MainForm::FormClose() {
+    // The program ends with this window: the address book saves as when its own window closes,
+    // and the state save runs whatever that did.
+    try {
+        launcher_.frmAddressBook.closeWithProgram();
+    } catch (...) {
+        StateSave();
+        throw;
+    }
     StateSave();
 }
 

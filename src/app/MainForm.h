@@ -2,6 +2,7 @@
 
 #include "launch/GameStart.h"
 #include "mods/ModList.h"
+#include "net/AddressBookForm.h"
 #include "net/PingMonitor.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -99,6 +100,8 @@ public:
     void chkUseNetworkClick();
     void rbJoinClick();
     void rbHostClick();
+    void btnAddressBookClick();
+    void btnAddAddressClick();
     void StateSave();
 
     // The enabled state of the controls that follow the choices (the games found, the selected
@@ -108,6 +111,7 @@ public:
     // What the subsystems see of the window.
     mods::ModChoices modChoices();
     net::PingChoices pingChoices();
+    net::AddressBookChoices addressBookChoices() const;
     launch::LaunchChoices launchChoices() const;
 
 protected:

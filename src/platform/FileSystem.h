@@ -48,6 +48,20 @@ public:
     // read, "Cannot create file <destination>" when the destination cannot be written (missing
     // folder, read-only, in use).
     virtual void copyFile(std::string_view source, std::string_view destination) = 0;
+    // Writes the text into a new temporary file beside the target, named after it and this
+    // process (platform/TemporaryFileName.h), complete and flushed, and returns its path. The
+    // target's temporary files that an ended process left are deleted first. Throws FileError,
+    // leaving no file, when it cannot be created or written whole.
+    virtual std::string writeTemporaryFile(std::string_view target, std::string_view content) = 0;
+    // A byte copy of the file in a new temporary file beside it, made as writeTemporaryFile
+    // makes them; returns its path. Throws FileError "Cannot open file <source>" when the source
+    // cannot be read, and FileError when the copy cannot be written, leaving no file.
+    virtual std::string copyToTemporaryFile(std::string_view source) = 0;
+    // Renames the file to the destination in the same folder, replacing the destination in one
+    // step: it is the old file or the moved one, never neither. Returns false, leaving both as
+    // they were, when the source is missing or a folder, or the destination is read-only, a
+    // folder, in use or in a missing folder.
+    virtual bool moveFile(std::string_view source, std::string_view destination) = 0;
     // Leaves the file with the archive attribute only (clears read-only, hidden and system).
     // Returns false when the file is missing or the attributes cannot be set.
     virtual bool setArchiveOnly(std::string_view path) = 0;
@@ -55,6 +69,8 @@ public:
     virtual std::string readProfileString(std::string_view path, std::string_view section,
                                           std::string_view key,
                                           std::string_view defaultValue) const = 0;
+    // The folder the program's own file is in, without a trailing backslash.
+    virtual std::string programFolder() const = 0;
 };
 
 } // namespace quarl::platform

@@ -30,4 +30,42 @@ void ListBox::setItemIndex(int index) {
             selected_[i] = static_cast<int>(i) == index;
 }
 
+Grid::Grid(std::string controlName, std::vector<Column> gridColumns)
+    : Control(std::move(controlName)), columns(std::move(gridColumns)),
+      rows_(1, Row(columns.size())) {}
+
+void Grid::setRowCount(std::size_t count) {
+    rows_.resize(std::max<std::size_t>(count, 1), Row(columns.size()));
+    selectRow(selected_);
+}
+
+std::size_t Grid::addRow() {
+    rows_.emplace_back(columns.size());
+    return rows_.size() - 1;
+}
+
+void Grid::deleteRow(std::size_t index) {
+    if (index >= rows_.size())
+        return;
+    if (rows_.size() == 1)
+        rows_.front().assign(columns.size(), std::string());
+    else
+        rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
+    selectRow(selected_);
+}
+
+void Grid::moveRow(std::size_t from, std::size_t to) {
+    if (from >= rows_.size() || to >= rows_.size() || from == to)
+        return;
+    auto moving = std::move(rows_[from]);
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(from));
+    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(to), std::move(moving));
+    if (selected_ == from)
+        selected_ = to;
+    else if (from < selected_ && selected_ <= to)
+        --selected_;
+    else if (to <= selected_ && selected_ < from)
+        ++selected_;
+}
+
 } // namespace quarl::ui

@@ -231,6 +231,56 @@ private:
     bool multiSelect_ = false;
 };
 
+// A table of text cells under one row of column headers. The data rows count from 0; there is
+// always at least one, and one of them is selected, as a whole row.
+class Grid : public Control {
+public:
+    struct Column {
+        std::string header;
+        int width = 64; // pixels; the player may change it when columns can be resized
+    };
+    using Row = std::vector<std::string>;
+
+    Grid(std::string controlName, std::vector<Column> gridColumns);
+
+    // The columns are fixed in number; their headers and widths may change.
+    std::vector<Column> columns;
+    int rowHeight = 24; // pixels
+    bool gridLines = true;
+    bool resizableColumns = false;
+    // Rows can be dragged to another place (moveRow).
+    bool movableRows = false;
+    Handler onDoubleClick;
+
+    std::size_t rowCount() const { return rows_.size(); }
+    // Rows beyond the count are dropped and missing ones added empty; never fewer than one.
+    void setRowCount(std::size_t count);
+    const Row& row(std::size_t index) const { return rows_.at(index); }
+    const std::string& cell(std::size_t column, std::size_t row) const {
+        return rows_.at(row).at(column);
+    }
+    void setCell(std::size_t column, std::size_t row, std::string text) {
+        rows_.at(row).at(column) = std::move(text);
+    }
+    // Adds an empty row at the end and returns its index.
+    std::size_t addRow();
+    // Removes the row; the only row is emptied instead.
+    void deleteRow(std::size_t index);
+    // Takes a row out and puts it back in at another place, as a drag does; the selection
+    // stays on the row it was on.
+    void moveRow(std::size_t from, std::size_t to);
+    std::size_t selectedRow() const { return selected_; }
+    void selectRow(std::size_t index) { selected_ = std::min(index, rows_.size() - 1); }
+    void doubleClick() {
+        if (enabled && visible && onDoubleClick)
+            onDoubleClick();
+    }
+
+private:
+    std::vector<Row> rows_;
+    std::size_t selected_ = 0;
+};
+
 class Image : public Control {
 public:
     using Control::Control;

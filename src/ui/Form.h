@@ -58,6 +58,15 @@ public:
     }
     bool closed() const { return closed_; }
 
+    // Asks for the window in front of the others, with the keyboard focus in the control when
+    // one is given; the view carries it out after the event.
+    void bringToFront(const Control* focus = nullptr) {
+        ++frontRequests_;
+        focusRequest_ = focus;
+    }
+    unsigned frontRequests() const { return frontRequests_; }
+    const Control* focusRequest() const { return focusRequest_; }
+
 protected:
     virtual void FormShow() {}
     virtual bool FormCloseQuery() { return true; }
@@ -77,6 +86,8 @@ private:
     bool closed_ = false;
     Form* modalOwner_ = nullptr;
     bool hidesOwner_ = false;
+    unsigned frontRequests_ = 0;
+    const Control* focusRequest_ = nullptr;
 };
 
 // Application-wide state the toolkit keeps: the title, the help file, the current hint, and

@@ -169,6 +169,10 @@ TEST_F(FileSystemContract, ReplacingAndCopyingRemoveOnlyTheLeftoversOfEndedProce
         {"ModsSettings.txt", [&](const auto& target) { files().replaceTextFile(target, "new"); }},
         {"RogueSpear.exe",
          [&](const auto& target) { files().copyFile(at("redirect.exe"), target); }},
+        {"addressbook.txt",
+         [&](const auto& target) {
+             EXPECT_TRUE(files().moveFile(files().writeTemporaryFile(target, "new"), target));
+         }},
     };
     for (const auto& [target, write] : writes) {
         const auto leftover = TemporaryFileName(target, ended, 7);
@@ -191,6 +195,62 @@ TEST_F(FileSystemContract, ReplacingAndCopyingRemoveOnlyTheLeftoversOfEndedProce
         for (const auto& name : notOurs)
             EXPECT_EQ(files().readTextFile(at(name)), "mine") << name;
     }
+}
+
+TEST_F(FileSystemContract, TemporaryFilesAreWholeAndNamedAfterTheirTarget) {
+    const auto target = at("addressbook.txt");
+    backend_->addFile(target, "old\r\n");
+    const auto written = files().writeTemporaryFile(target, "new \xC3\xA9\r\n");
+    const auto copied = files().copyToTemporaryFile(target);
+    EXPECT_NE(written, copied);
+    for (const auto& path : {written, copied}) {
+        ASSERT_EQ(path.rfind(root_ + "\\", 0), 0u) << path;
+        const auto name = path.substr(root_.size() + 1);
+        const auto owner = platform::TemporaryFileOwnerOf(name);
+        ASSERT_TRUE(owner) << path;
+        EXPECT_EQ(owner->target, "addressbook.txt");
+    }
+    EXPECT_EQ(files().readTextFile(written), "new \xC3\xA9\r\n");
+    EXPECT_EQ(files().readTextFile(copied), "old\r\n");
+    EXPECT_EQ(files().readTextFile(target), "old\r\n");
+
+    EXPECT_THROW(files().writeTemporaryFile(at("no folder\\addressbook.txt"), "x"), FileError);
+    EXPECT_THROW(files().copyToTemporaryFile(at("missing.txt")), FileError);
+    EXPECT_THROW(files().copyToTemporaryFile(backend_->unreadableFile(std::string(10000, 'a'))),
+                 FileError);
+    EXPECT_TRUE(files().deleteFile(written));
+    EXPECT_TRUE(files().deleteFile(copied));
+    expectNoTemporaryFiles();
+}
+
+TEST_F(FileSystemContract, MovingReplacesTheDestinationOrLeavesBothAsTheyWere) {
+    backend_->addFile(at("new.txt"), "new");
+    backend_->addFile(at("addressbook.txt"), "book");
+    EXPECT_TRUE(files().moveFile(at("new.txt"), at("addressbook.txt")));
+    EXPECT_FALSE(files().fileExists(at("new.txt")));
+    EXPECT_EQ(files().readTextFile(at("addressbook.txt")), "new");
+    EXPECT_TRUE(files().moveFile(at("addressbook.txt"), at("addressbook.bak")));
+    EXPECT_EQ(files().readTextFile(at("addressbook.bak")), "new");
+
+    backend_->addFile(at("locked.bak"), "locked");
+    backend_->setReadOnly(at("locked.bak"));
+    backend_->addFolder(at("folder"));
+    EXPECT_FALSE(files().moveFile(at("addressbook.bak"), at("locked.bak")));
+    EXPECT_FALSE(files().moveFile(at("addressbook.bak"), at("folder")));
+    EXPECT_FALSE(files().moveFile(at("addressbook.bak"), at("no folder\\addressbook.bak")));
+    EXPECT_FALSE(files().moveFile(at("missing.txt"), at("other.txt")));
+    EXPECT_FALSE(files().moveFile(at("folder"), at("other")));
+    EXPECT_EQ(files().readTextFile(at("addressbook.bak")), "new");
+    EXPECT_EQ(files().readTextFile(at("locked.bak")), "locked");
+    EXPECT_FALSE(files().fileExists(at("other.txt")));
+    EXPECT_TRUE(files().folderExists(at("folder")));
+}
+
+TEST_F(FileSystemContract, TheProgramFolderIsAFolderWithoutATrailingBackslash) {
+    const auto folder = files().programFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '\\');
+    EXPECT_TRUE(files().folderExists(folder)) << folder;
 }
 
 TEST_F(FileSystemContract, ArchiveOnlyClearsReadOnly) {

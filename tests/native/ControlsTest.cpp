@@ -116,6 +116,42 @@ TEST(Controls, ChangeReactionsRunOnlyOnAChange) {
     EXPECT_EQ(log, "cc");
 }
 
+TEST(Grid, KeepsAtLeastOneRowAndTheSelectionOnItsRow) {
+    Grid grid("grid", {{"Name", 50}, {"Value", 50}});
+    ASSERT_EQ(grid.rowCount(), 1u);
+    grid.setRowCount(0);
+    EXPECT_EQ(grid.rowCount(), 1u);
+    grid.setCell(0, 0, "only");
+    grid.deleteRow(0);
+    EXPECT_EQ(grid.rowCount(), 1u);
+    EXPECT_EQ(grid.row(0), (Grid::Row{"", ""}));
+
+    for (const char* name : {"a", "b", "c", "d"})
+        grid.setCell(0, grid.addRow(), name);
+    grid.deleteRow(0);
+    const auto names = [&] {
+        std::string result;
+        for (std::size_t row = 0; row < grid.rowCount(); ++row)
+            result += grid.cell(0, row);
+        return result;
+    };
+    ASSERT_EQ(names(), "abcd");
+    grid.selectRow(2);
+    grid.moveRow(2, 0); // the selected row moves
+    EXPECT_EQ(names(), "cabd");
+    EXPECT_EQ(grid.selectedRow(), 0u);
+    grid.moveRow(3, 0); // one from below moves above it
+    EXPECT_EQ(names(), "dcab");
+    EXPECT_EQ(grid.selectedRow(), 1u);
+    grid.moveRow(0, 3); // one from above moves below it
+    EXPECT_EQ(names(), "cabd");
+    EXPECT_EQ(grid.selectedRow(), 0u);
+    grid.selectRow(9);
+    EXPECT_EQ(grid.selectedRow(), 3u);
+    grid.deleteRow(3);
+    EXPECT_EQ(grid.selectedRow(), 2u);
+}
+
 TEST(Application, HintChangesReachTheHandler) {
     Application app;
     std::string shown;

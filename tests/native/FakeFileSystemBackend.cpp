@@ -6,7 +6,10 @@ namespace {
 
 class FakeBackend final : public FileSystemBackend {
 public:
-    FakeBackend() { files_.addFolder(sandbox()); }
+    FakeBackend() {
+        files_.addFolder(sandbox());
+        files_.addFolder("C:\\Program Files\\Quarl Launcher");
+    }
     platform::FileSystem& files() override { return files_; }
     std::string sandbox() const override { return "C:\\Sandbox"; }
     void addFolder(const std::string& path) override { files_.addFolder(path); }

@@ -52,6 +52,20 @@ TEST(FakeFileSystem, ReadOnlyFilesAndFoldersRefuseChanges) {
     EXPECT_THROW(fs.readTextFile("C:\\G\\none.txt"), FileError);
 }
 
+TEST(FakeFileSystem, WritesIntoAFullFolderFailAndLeaveNothing) {
+    FakeFileSystem fs;
+    fs.addFile("C:\\L\\addressbook.txt", "old");
+    fs.failWrites("C:\\L");
+    EXPECT_THROW(fs.writeTemporaryFile("C:\\L\\addressbook.txt", "new"), FileError);
+    EXPECT_THROW(fs.copyToTemporaryFile("C:\\L\\addressbook.txt"), FileError);
+    EXPECT_THROW(fs.replaceTextFile("C:\\L\\addressbook.txt", "new"), FileError);
+    EXPECT_THROW(fs.copyFile("C:\\L\\addressbook.txt", "C:\\L\\copy.txt"), FileError);
+    std::vector<FolderEntry> entries;
+    ASSERT_TRUE(fs.listFolder("C:\\L", entries));
+    EXPECT_EQ(entries.size(), 1u);
+    EXPECT_EQ(*fs.content("C:\\L\\addressbook.txt"), "old");
+}
+
 TEST(ProfileLookup, FollowsGetPrivateProfileStringRules) {
     const std::string ini = "; comment\r\n[information]\r\nNAME = \"My Mod\" \r\nname=second\r\n"
                             "Empty=\r\nNote=a ; b\r\n[Game]\r\nDisableDefaultPrimaryItems=1\r\n";

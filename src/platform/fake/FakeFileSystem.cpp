@@ -112,6 +112,9 @@ void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view con
     if (parent->readOnly || (existing && (existing->readOnly || existing->isFolder)))
         throw FileError("Cannot create file \"" + std::string(path) + "\". Access is denied");
     removeLeftoversOf(path);
+    if (writesFail(path))
+        throw FileError("Cannot write file \"" + std::string(path) +
+                        "\". There is not enough space on the disk");
     add(path, false).content = std::string(content);
 }
 
@@ -127,8 +130,59 @@ void FakeFileSystem::copyFile(std::string_view source, std::string_view destinat
     removeLeftoversOf(destination);
     if (from->unreadable)
         throw FileError("Cannot open file " + std::string(source));
+    if (writesFail(destination))
+        throw FileError("Cannot create file " + std::string(destination));
     auto content = from->content;
     add(destination, false).content = std::move(content);
+}
+
+std::string FakeFileSystem::addTemporary(std::string_view target, std::string content) {
+    const auto* parent = find(ParentOf(NormalizePath(target)));
+    if (!parent || !parent->isFolder || parent->readOnly)
+        throw FileError("Cannot create file \"" + std::string(target) + "\". Access is denied");
+    removeLeftoversOf(target);
+    if (writesFail(target))
+        throw FileError("Cannot write file \"" + std::string(target) +
+                        "\". There is not enough space on the disk");
+    std::string path;
+    do
+        path = TemporaryFileName(target, kProcessId, temporaries_++);
+    while (find(path));
+    add(path, false).content = std::move(content);
+    return path;
+}
+
+std::string FakeFileSystem::writeTemporaryFile(std::string_view target, std::string_view content) {
+    return addTemporary(target, std::string(content));
+}
+
+std::string FakeFileSystem::copyToTemporaryFile(std::string_view source) {
+    const auto* from = find(source);
+    if (!from || from->isFolder || from->unreadable)
+        throw FileError("Cannot open file " + std::string(source));
+    return addTemporary(source, from->content);
+}
+
+bool FakeFileSystem::moveFile(std::string_view source, std::string_view destination) {
+    const auto from = NormalizePath(source);
+    const auto to = NormalizePath(destination);
+    const auto moving = entries_.find(from);
+    if (moving == entries_.end() || moving->second.isFolder)
+        return false;
+    if (from == to)
+        return true;
+    const auto* parent = find(ParentOf(to));
+    const auto* existing = find(destination);
+    if (!parent || !parent->isFolder || parent->readOnly ||
+        (existing && (existing->readOnly || existing->isFolder)))
+        return false;
+    auto entry = std::move(moving->second);
+    entries_.erase(moving);
+    entry.name = std::string(LastComponent(destination));
+    if (existing)
+        entry.order = existing->order;
+    entries_[to] = std::move(entry);
+    return true;
 }
 
 bool FakeFileSystem::setArchiveOnly(std::string_view path) {
@@ -171,9 +225,17 @@ void FakeFileSystem::denyListing(std::string_view path) {
         entry->unlistable = true;
 }
 
-void FakeFileSystem::failReads(std::string_view path) {
+void FakeFileSystem::failReads(std::string_view path, bool fail) {
     if (auto* entry = find(path))
-        entry->unreadable = true;
+        entry->unreadable = fail;
+}
+
+void FakeFileSystem::failWrites(std::string_view folder) {
+    failingWrites_.insert(NormalizePath(folder));
+}
+
+bool FakeFileSystem::writesFail(std::string_view path) const {
+    return failingWrites_.count(ParentOf(NormalizePath(path))) > 0;
 }
 
 void FakeFileSystem::setProcessRunning(std::uint32_t process, bool running) {

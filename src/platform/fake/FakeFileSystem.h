@@ -23,10 +23,14 @@ public:
     std::string readTextFile(std::string_view path) const override;
     void replaceTextFile(std::string_view path, std::string_view content) override;
     void copyFile(std::string_view source, std::string_view destination) override;
+    std::string writeTemporaryFile(std::string_view target, std::string_view content) override;
+    std::string copyToTemporaryFile(std::string_view source) override;
+    bool moveFile(std::string_view source, std::string_view destination) override;
     bool setArchiveOnly(std::string_view path) override;
     std::string readProfileString(std::string_view path, std::string_view section,
                                   std::string_view key,
                                   std::string_view defaultValue) const override;
+    std::string programFolder() const override { return programFolder_; }
 
     // Test set-up helpers.
     void addFolder(std::string_view path);
@@ -38,7 +42,11 @@ public:
     const std::string* content(std::string_view path) const;
     // Reading the file fails, as on a disk error: readTextFile throws "Cannot read file ...", a
     // copy from it "Cannot open file ...".
-    void failReads(std::string_view path);
+    void failReads(std::string_view path, bool fail = true);
+    // Writing files into the folder fails part-way, as on a full disk: replaces, copies and
+    // temporary files fail and leave nothing behind.
+    void failWrites(std::string_view folder);
+    void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
     // Marks a process, besides this one, as running: its temporary files are not leftovers.
     void setProcessRunning(std::uint32_t process, bool running = true);
 
@@ -58,10 +66,16 @@ private:
     const Entry* find(std::string_view path) const;
     Entry& add(std::string_view path, bool isFolder);
     void removeLeftoversOf(std::string_view target);
+    bool writesFail(std::string_view path) const;
+    // A new temporary file of this process beside the target, holding the content.
+    std::string addTemporary(std::string_view target, std::string content);
 
     std::map<std::string, Entry> entries_; // normalized path -> entry
     std::uint64_t nextOrder_ = 0;
     std::set<std::uint32_t> running_;
+    std::set<std::string> failingWrites_; // normalized folder paths
+    std::uint32_t temporaries_ = 0;
+    std::string programFolder_ = "C:\\Program Files\\Quarl Launcher";
 };
 
 // GetPrivateProfileString over a file's text: case-insensitive sections and keys, values

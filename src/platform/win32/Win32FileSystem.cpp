@@ -99,14 +99,14 @@ HANDLE CreateTemporary(std::string_view target, std::wstring& name) {
     }
 }
 
-// Fills a temporary file beside the target, then moves it over the target in one step: a
-// failure or a kill part-way leaves the old target whole, and the temporary file goes again
-// (or, after a kill, with the next replace of the target). `fill` writes and flushes, giving the
-// error to throw when it fails; `cannotCreate` gives the error for a temporary file that cannot
-// be made or moved (asked while the reason is current).
-void ReplaceThroughTemporary(std::string_view target,
-                             const std::function<std::optional<FileError>(HANDLE)>& fill,
-                             const std::function<FileError()>& cannotCreate) {
+using Fill = std::function<std::optional<FileError>(HANDLE)>;
+
+// Fills a new temporary file beside the target and closes it; returns its name. `fill` writes
+// and flushes, giving the error to throw when it fails; `cannotCreate` gives the error for a
+// temporary file that cannot be made (asked while the reason is current). A failure leaves no
+// file; a kill part-way leaves one that the next temporary file of the target removes.
+std::wstring FillTemporary(std::string_view target, const Fill& fill,
+                           const std::function<FileError()>& cannotCreate) {
     RemoveLeftovers(target);
     std::wstring temporary;
     std::optional<FileError> error;
@@ -116,13 +116,58 @@ void ReplaceThroughTemporary(std::string_view target,
             throw cannotCreate();
         error = fill(file.get());
     }
-    if (!error && MoveFileExW(temporary.c_str(), Widen(target).c_str(),
-                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return;
     if (!error)
-        error = cannotCreate();
+        return temporary;
     DeleteFileW(temporary.c_str());
     throw *error;
+}
+
+// Fills a temporary file beside the target, then moves it over the target in one step: a
+// failure or a kill part-way leaves the old target whole.
+void ReplaceThroughTemporary(std::string_view target, const Fill& fill,
+                             const std::function<FileError()>& cannotCreate) {
+    const auto temporary = FillTemporary(target, fill, cannotCreate);
+    if (MoveFileExW(temporary.c_str(), Widen(target).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return;
+    const auto error = cannotCreate();
+    DeleteFileW(temporary.c_str());
+    throw error;
+}
+
+// Writes the bytes whole and flushes them to the disk.
+Fill WriteAll(const std::string& bytes, std::string_view path) {
+    return [&bytes, path](HANDLE file) -> std::optional<FileError> {
+        DWORD written = 0;
+        if (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size() && FlushFileBuffers(file))
+            return std::nullopt;
+        return Failure("Cannot write file", path);
+    };
+}
+
+// Copies the rest of an open file in blocks of 8192 bytes and flushes the copy.
+Fill CopyAll(HANDLE from, const std::function<FileError()>& cannotWrite,
+             const std::function<FileError()>& cannotRead) {
+    return [from, cannotWrite, cannotRead](HANDLE to) -> std::optional<FileError> {
+        char block[8192];
+        DWORD read = 0;
+        while (ReadFile(from, block, sizeof block, &read, nullptr)) {
+            if (read == 0)
+                return FlushFileBuffers(to) ? std::nullopt
+                                            : std::optional<FileError>(cannotWrite());
+            DWORD written = 0;
+            if (!WriteFile(to, block, read, &written, nullptr) || written != read)
+                return cannotWrite();
+        }
+        return cannotRead();
+    };
+}
+
+// The source shared for reading only, so that nobody changes it while it is copied.
+HANDLE OpenToCopy(std::string_view source) {
+    return CreateFileW(Widen(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 } // namespace
@@ -188,52 +233,65 @@ void Win32FileSystem::replaceTextFile(std::string_view path, std::string_view co
         Fail("Cannot create file", path);
     }
     const std::string bytes = Utf8ToAnsi(content);
-    ReplaceThroughTemporary(
-        path,
-        [&](HANDLE file) -> std::optional<FileError> {
-            DWORD written = 0;
-            if (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                          nullptr) &&
-                written == bytes.size() && FlushFileBuffers(file))
-                return std::nullopt;
-            return Failure("Cannot write file", path);
-        },
-        [&] { return Failure("Cannot create file", path); });
+    ReplaceThroughTemporary(path, WriteAll(bytes, path),
+                            [&] { return Failure("Cannot create file", path); });
 }
 
 void Win32FileSystem::copyFile(std::string_view source, std::string_view destination) {
-    // Blocks of 8192 bytes into a temporary file beside the destination, then one move over it:
-    // a failure part-way leaves the old destination whole. The source is shared for reading
-    // only, so nobody changes it while it is copied.
+    // Into a temporary file beside the destination, then one move over it: a failure part-way
+    // leaves the old destination whole.
     const std::string sourceName(source);
     const std::string destinationName(destination);
-    File from(CreateFileW(Widen(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    File from(OpenToCopy(source));
     if (!from.valid())
         throw FileError("Cannot open file " + sourceName);
     const DWORD existing = Attributes(destination);
     if (existing != INVALID_FILE_ATTRIBUTES &&
         (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         throw FileError("Cannot create file " + destinationName);
-    const auto cannotCreate = [&] { return FileError("Cannot create file " + destinationName); };
-    ReplaceThroughTemporary(
-        destination,
-        [&](HANDLE to) -> std::optional<FileError> {
-            char block[8192];
-            DWORD read = 0;
-            while (ReadFile(from.get(), block, sizeof block, &read, nullptr)) {
-                if (read == 0)
-                    return FlushFileBuffers(to) ? std::nullopt
-                                                : std::optional<FileError>(cannotCreate());
-                DWORD written = 0;
-                if (!WriteFile(to, block, read, &written, nullptr) || written != read)
-                    return cannotCreate();
-            }
-            return FileError("Cannot open file " + sourceName);
-        },
-        cannotCreate);
+    const std::function<FileError()> cannotCreate = [&] {
+        return FileError("Cannot create file " + destinationName);
+    };
+    ReplaceThroughTemporary(destination,
+                            CopyAll(from.get(), cannotCreate,
+                                    [&] { return FileError("Cannot open file " + sourceName); }),
+                            cannotCreate);
     if (existing != INVALID_FILE_ATTRIBUTES)
         SetFileAttributesW(Widen(destination).c_str(), existing);
+}
+
+std::string Win32FileSystem::writeTemporaryFile(std::string_view target, std::string_view content) {
+    const std::string bytes = Utf8ToAnsi(content);
+    return Narrow(FillTemporary(target, WriteAll(bytes, target),
+                                [&] { return Failure("Cannot create file", target); }));
+}
+
+std::string Win32FileSystem::copyToTemporaryFile(std::string_view source) {
+    const std::string sourceName(source);
+    File from(OpenToCopy(source));
+    if (!from.valid())
+        throw FileError("Cannot open file " + sourceName);
+    const std::function<FileError()> cannotCreate = [&] {
+        return Failure("Cannot create file", source);
+    };
+    return Narrow(
+        FillTemporary(source,
+                      CopyAll(from.get(), cannotCreate,
+                              [&] { return FileError("Cannot open file " + sourceName); }),
+                      cannotCreate));
+}
+
+bool Win32FileSystem::moveFile(std::string_view source, std::string_view destination) {
+    const DWORD moving = Attributes(source);
+    if (moving == INVALID_FILE_ATTRIBUTES || (moving & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    // A read-only destination is not replaced (Windows refuses it; Wine would not).
+    const DWORD existing = Attributes(destination);
+    if (existing != INVALID_FILE_ATTRIBUTES &&
+        (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
+    return MoveFileExW(Widen(source).c_str(), Widen(destination).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool Win32FileSystem::setArchiveOnly(std::string_view path) {
@@ -249,6 +307,17 @@ std::string Win32FileSystem::readProfileString(std::string_view path, std::strin
         static_cast<DWORD>(buffer.size()), Widen(path).c_str());
     buffer.resize(length);
     return Narrow(buffer);
+}
+
+std::string Win32FileSystem::programFolder() const {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    const auto slash = path.find_last_of(L'\\');
+    return Narrow(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
 }
 
 } // namespace quarl::platform::win32

@@ -13,10 +13,14 @@ public:
     std::string readTextFile(std::string_view path) const override;
     void replaceTextFile(std::string_view path, std::string_view content) override;
     void copyFile(std::string_view source, std::string_view destination) override;
+    std::string writeTemporaryFile(std::string_view target, std::string_view content) override;
+    std::string copyToTemporaryFile(std::string_view source) override;
+    bool moveFile(std::string_view source, std::string_view destination) override;
     bool setArchiveOnly(std::string_view path) override;
     std::string readProfileString(std::string_view path, std::string_view section,
                                   std::string_view key,
                                   std::string_view defaultValue) const override;
+    std::string programFolder() const override;
 };
 
 } // namespace quarl::platform::win32
