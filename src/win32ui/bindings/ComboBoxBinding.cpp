@@ -11,17 +11,26 @@ public:
     ComboBoxBinding(const BindingSite& site, ui::ComboBox& combo)
         : Binding(site, combo), combo_(combo) {}
     void notify(int code) override {
-        if (code != CBN_SELCHANGE)
-            return;
-        const auto index = SendMessageW(site_.window, CB_GETCURSEL, 0, 0);
-        if (index >= 0 && static_cast<std::size_t>(index) < combo_.items.size()) {
-            combo_.text = combo_.items[static_cast<std::size_t>(index)];
-            text_ = combo_.text;
+        if (code == CBN_EDITCHANGE) {
+            pull();
+        } else if (code == CBN_SELCHANGE) {
+            const auto index = SendMessageW(site_.window, CB_GETCURSEL, 0, 0);
+            if (index >= 0 && static_cast<std::size_t>(index) < combo_.items.size()) {
+                combo_.choose(static_cast<int>(index));
+                text_ = combo_.text;
+            }
         }
     }
+    // What the player typed (or another program set); a pick-only list's text is its chosen
+    // item.
     void pull() override {
+        if (!combo_.editable)
+            return;
         text_ = WindowText(site_.window);
-        combo_.text = text_;
+        if (combo_.enabled && combo_.visible)
+            combo_.type(text_);
+        else
+            combo_.text = text_;
     }
 
 private:

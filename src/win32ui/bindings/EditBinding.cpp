@@ -7,9 +7,14 @@ namespace {
 class EditBinding final : public Binding {
 public:
     EditBinding(const BindingSite& site, ui::Edit& edit) : Binding(site, edit), edit_(edit) {}
+    // Typing is a change like any other: the model's change reaction runs.
+    void notify(int code) override {
+        if (code == EN_CHANGE)
+            pull();
+    }
     void pull() override {
         text_ = WindowText(site_.window);
-        edit_.text = text_;
+        edit_.setText(text_);
     }
 
 private:
