@@ -8,6 +8,7 @@
 #include "config/LauncherKey.h"
 #include "launch/MouseSwap.h"
 #include "net/ServerHistory.h"
+#include "net/Telnet.h"
 
 namespace quarl::app {
 
@@ -121,8 +122,55 @@ void MainForm::wireHandlers() {
     btnAddAddress.onClick = [this] { btnAddAddressClick(); };
     btnLaunch.onClick = [this] { LaunchGame(launcher_); };
     mnuLaunch.onClick = [this] { LaunchGame(launcher_); };
+    wireCompanions();
     btnSettings.onClick = [this] { launcher_.frmSettings.showModal(*this, true); };
     mnuSettings.onClick = [this] { launcher_.frmSettings.showModal(*this, true); };
+}
+
+// The commands that hand work to other programs: telnet, the companions, the editors, help and
+// the web pages.
+void MainForm::wireCompanions() {
+    auto& platform = launcher_.platform;
+    auto& session = launcher_.session;
+    const auto& helpFile = launcher_.application.helpFile;
+    tbTelnet.onClick = mnuTelnet.onClick = [this, &platform, &session] {
+        net::TelnetToServer(platform.shell, session, txtIPAddress.text, txtPort.text);
+    };
+    using companions::Companion;
+    const auto start = [&platform, &session](Companion which) {
+        return [&platform, &session, which] {
+            companions::StartCompanion(platform.shell, session.store, which);
+        };
+    };
+    mnuGameSpy.onClick = tbGameSpy.onClick = start(Companion::GameSpy);
+    mnuKali.onClick = tbKali.onClick = start(Companion::Kali);
+    mnuStats.onClick = tbStats.onClick = start(Companion::Stats);
+    mnuBoundkeys.onClick = [&platform, &session] {
+        companions::EditBoundKeys(platform.shell, platform.files, session);
+    };
+    mnuKitrestrictions.onClick = [&platform, &session] {
+        companions::EditKitRestrictions(platform.shell, session);
+    };
+    mnuContents.onClick =
+        tbHelp.onClick = [&platform, &helpFile] { platform.help.showContents(helpFile); };
+    mnuKeywordSearch.onClick = [&platform, &helpFile] { platform.help.searchKeyword(helpFile); };
+    for (const auto& [item, context] :
+         {std::pair{&mnuHelpIntroduction, 6000}, std::pair{&mnuHelpZone, 6010},
+          std::pair{&mnuHelpGameSpy, 6020}, std::pair{&mnuHelpMPlayer, 6030},
+          std::pair{&mnuHelpKali, 6040}})
+        item->onClick = [&platform, &helpFile, context] {
+            platform.help.showTopic(helpFile, context);
+        };
+    mnuCheckUpdates.onClick = [this, &platform, &session] {
+        companions::OpenWebPage(platform.shell,
+                                companions::UpdateCheckAddress(session, ListBox1.items()));
+    };
+    mnuWebTamsel.onClick = [&platform] {
+        companions::OpenWebPage(platform.shell, companions::kTamselHomePage);
+    };
+    mnuWebProductGroup.onClick = [&platform] {
+        companions::OpenWebPage(platform.shell, companions::kProductHomePage);
+    };
 }
 
 mods::ModChoices MainForm::modChoices() {

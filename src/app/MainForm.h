@@ -121,6 +121,7 @@ private:
     void FormCreate();
     void FirstPaint();
     void wireHandlers();
+    void wireCompanions();
     void restoreState();
     void detectGames();
     void applyGamePresence();
