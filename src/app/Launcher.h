@@ -7,6 +7,7 @@
 #include "mods/ModList.h"
 #include "net/ABEditForm.h"
 #include "net/AddressBookForm.h"
+#include "net/LocalAddressesForm.h"
 #include "net/PingMonitor.h"
 #include "net/PingStatsForm.h"
 #include "platform/Platform.h"
@@ -41,7 +42,7 @@ public:
     settings::SettingsForm frmSettings{platform, session, application};
     ui::Form frmModInfo{"frmModInfo", "Mod Information"};
     launch::ResumeForm frmResume{platform, session.store};
-    ui::Form frmIPAddress{"frmIPAddress", "Local IP Addresses"};
+    net::LocalAddressesForm frmIPAddress{platform};
     net::PingStatsForm frmPingStats{ping};
     net::ABEditForm frmABEdit{frmAddressBook, frmMain.ListBox1};
     ui::Form frmJoinRW{"frmJoinRW", "Join Channel"};

@@ -165,6 +165,8 @@ void MainForm::wireCompanions() {
         companions::OpenWebPage(platform.shell,
                                 companions::UpdateCheckAddress(session, ListBox1.items()));
     };
+    mnuIPAddress.onClick =
+        tbIPAddress.onClick = [this] { launcher_.frmIPAddress.showModal(*this); };
     mnuWebTamsel.onClick = [&platform] {
         companions::OpenWebPage(platform.shell, companions::kTamselHomePage);
     };

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Help.h"
 #include "platform/IcmpEcho.h"
 #include "platform/KernelObjects.h"
+#include "platform/LocalAddresses.h"
 #include "platform/MessagePump.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -31,6 +33,8 @@ struct Platform {
     // The program's file name without its folder; it names the instance hand-over objects.
     std::string executableName = "Launcher.exe";
     Help& help = NoHelp::instance();
+    Clipboard& clipboard = NoClipboard::instance();
+    LocalAddresses& localAddresses = NoLocalAddresses::instance();
 };
 
 } // namespace quarl::platform

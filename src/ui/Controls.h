@@ -311,6 +311,15 @@ private:
     unsigned starts_ = 0;
 };
 
+// A panel showing one line of text, in colours of its own.
+class Panel : public Control {
+public:
+    using Control::Control;
+    std::string caption;
+    Color color = kSilver;
+    Color textColor = 0x000000;
+};
+
 class StatusBar : public Control {
 public:
     using Control::Control;

@@ -61,6 +61,8 @@ int Run() {
     platform::win32::Win32Shell shell;
     platform::win32::Win32WindowMessages windows;
     platform::win32::Win32IcmpEcho icmp;
+    platform::win32::Win32Clipboard clipboard;
+    platform::win32::Win32LocalAddresses localAddresses;
     std::unique_ptr<win32ui::ViewHost> host;
 
     // The view host is the message pump, and it needs the application that the launcher owns:
@@ -72,9 +74,19 @@ int Run() {
                 host->processPendingMessages();
         }
     } pump;
-    platform::Platform services{registry, files,   dialogs, kernel,     pump,
-                                shell,    windows, icmp,    Arguments()};
-    services.executableName = ExecutableName();
+    platform::Platform services{registry,
+                                files,
+                                dialogs,
+                                kernel,
+                                pump,
+                                shell,
+                                windows,
+                                icmp,
+                                Arguments(),
+                                ExecutableName(),
+                                platform::NoHelp::instance(),
+                                clipboard,
+                                localAddresses};
     app::Launcher launcher(services);
     host = std::make_unique<win32ui::ViewHost>(launcher.application);
     host->addWaitSource(icmp);
@@ -91,6 +103,7 @@ int Run() {
     if (!mainWindow || !main.carryOn())
         return 0; // a handed-over start or "-UNINSTALL": no state save
     windows.mainWindow = reinterpret_cast<std::uintptr_t>(mainWindow);
+    clipboard.owner = windows.mainWindow;
     launcher.frmMain.show();
     host->reconcileAll();
     SetForegroundWindow(mainWindow);

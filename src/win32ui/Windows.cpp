@@ -2,6 +2,7 @@
 
 #include "app/Launcher.h"
 #include "win32ui/EmptyView.h"
+#include "win32ui/LocalAddressesView.h"
 #include "win32ui/PingStatsView.h"
 #include "win32ui/ResumeView.h"
 
@@ -27,7 +28,7 @@ std::vector<WindowEntry> SecondaryWindows(app::Launcher& launcher) {
         {launcher.frmSettings, ViewOf<EmptyView>(launcher.frmSettings), main},
         {launcher.frmModInfo, ViewOf<EmptyView>(launcher.frmModInfo), main},
         {launcher.frmResume, ViewOf<ResumeView>(launcher.frmResume), main},
-        {launcher.frmIPAddress, ViewOf<EmptyView>(launcher.frmIPAddress), main},
+        {launcher.frmIPAddress, ViewOf<LocalAddressesView>(launcher.frmIPAddress), main},
         {launcher.frmPingStats, ViewOf<PingStatsView>(launcher.frmPingStats), main},
         {launcher.frmABEdit, ViewOf<EmptyView>(launcher.frmABEdit), launcher.frmAddressBook},
         {launcher.frmJoinRW, ViewOf<EmptyView>(launcher.frmJoinRW), main},

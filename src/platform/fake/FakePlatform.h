@@ -20,12 +20,15 @@ struct FakePlatform {
     FakeWindowMessages windows;
     FakeIcmpEcho icmp;
     FakeHelp help;
+    FakeClipboard clipboard;
+    FakeLocalAddresses localAddresses;
 
     Platform platform(std::vector<std::string> arguments = {}) {
         return Platform{registry,       files,    dialogs,
                         kernel,         messages, shell,
                         windows,        icmp,     std::move(arguments),
-                        "Launcher.exe", help};
+                        "Launcher.exe", help,     clipboard,
+                        localAddresses};
     }
 };
 

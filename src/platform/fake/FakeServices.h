@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
+#include "platform/LocalAddresses.h"
 #include "platform/Help.h"
 #include "platform/MessagePump.h"
 #include "platform/Shell.h"
@@ -60,6 +62,30 @@ public:
 
 private:
     std::vector<Call> calls_;
+};
+
+// Keeps what was copied last.
+class FakeClipboard final : public Clipboard {
+public:
+    void copyText(const std::string& text) override { text_ = text; }
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+// Answers with the addresses a test sets, and counts the look-ups.
+class FakeLocalAddresses final : public LocalAddresses {
+public:
+    std::vector<std::string> addresses;
+    std::vector<std::string> find() override {
+        ++lookups_;
+        return addresses;
+    }
+    int lookups() const { return lookups_; }
+
+private:
+    int lookups_ = 0;
 };
 
 // Counts the points where pending messages would run; a test can run its own code there.

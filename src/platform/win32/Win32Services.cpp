@@ -7,6 +7,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <cstring>
 #include <exception>
 #include <string_view>
 #include <vector>
@@ -283,6 +284,26 @@ std::uintptr_t Win32WindowMessages::findWindow(std::string_view className, std::
 void Win32WindowMessages::sendMessage(std::uintptr_t window, unsigned message,
                                       std::uintptr_t wParam, std::intptr_t lParam) {
     SendMessageW(reinterpret_cast<HWND>(window), message, wParam, lParam);
+}
+
+void Win32Clipboard::copyText(const std::string& text) {
+    const auto wide = Widen(text);
+    const auto bytes = (wide.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory)
+        return;
+    std::memcpy(GlobalLock(memory), wide.c_str(), bytes);
+    GlobalUnlock(memory);
+    HWND window = owner ? reinterpret_cast<HWND>(owner) : GetActiveWindow();
+    if (!OpenClipboard(window)) {
+        GlobalFree(memory);
+        return;
+    }
+    EmptyClipboard();
+    // The clipboard owns the memory once it takes it.
+    if (!SetClipboardData(CF_UNICODETEXT, memory))
+        GlobalFree(memory);
+    CloseClipboard();
 }
 
 } // namespace quarl::platform::win32

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
+#include "platform/LocalAddresses.h"
 #include "platform/KernelObjects.h"
 #include "platform/Shell.h"
 #include "platform/WindowMessages.h"
@@ -45,6 +47,21 @@ public:
     std::uintptr_t findWindow(std::string_view className, std::string_view title) override;
     void sendMessage(std::uintptr_t window, unsigned message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
+};
+
+// The clipboard, owned by the program's main window while it holds the launcher's text.
+class Win32Clipboard final : public Clipboard {
+public:
+    void copyText(const std::string& text) override;
+    // The program's main window, once it exists.
+    std::uintptr_t owner = 0;
+};
+
+// The IPv4 addresses of the network adapters that are up, loopback left out: what the system
+// knows of itself, without asking a name server.
+class Win32LocalAddresses final : public LocalAddresses {
+public:
+    std::vector<std::string> find() override;
 };
 
 } // namespace quarl::platform::win32
