@@ -2,6 +2,7 @@
 
 #include "app/MainForm.h"
 #include "app/SingleInstance.h"
+#include "companions/ToolForm.h"
 #include "config/Session.h"
 #include "launch/ResumeForm.h"
 #include "mods/ModList.h"
@@ -9,6 +10,7 @@
 #include "net/PingStatsForm.h"
 #include "platform/Platform.h"
 #include "ui/Form.h"
+#include "wizard/WizardForm.h"
 
 namespace quarl::app {
 
@@ -30,8 +32,8 @@ public:
     mods::ModList mods{session, platform.files, frmMain.modChoices()};
     net::PingMonitor ping{session, platform.icmp, frmMain.pingChoices(), frmPingStats};
 
-    ui::Form frmWiz{"frmWiz", "Quarl Launcher Wizard"};
-    ui::Form frmTool{"frmTool", "Launcher Tool"};
+    wizard::WizardForm frmWiz{frmMain.wizardSource()};
+    companions::ToolForm frmTool{platform, session, frmMain};
     ui::Form AboutBox{"AboutBox", "About Quarl Launcher"};
     ui::Form frmAddressBook{"frmAddressBook", "Address Book"};
     ui::Form frmSettings{"frmSettings", "Game Settings. . ."};
@@ -57,5 +59,8 @@ void LaunchGame(Launcher& launcher);
 
 // The player is back from the game (the resume window's "&Resume", after the mouse buttons).
 void ResumeFromGame(Launcher& launcher);
+
+// The wizard's Finish: the main window takes the wizard's choices, then the wizard closes.
+void FinishWizard(Launcher& launcher);
 
 } // namespace quarl::app

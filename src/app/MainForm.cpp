@@ -116,7 +116,12 @@ void MainForm::wireHandlers() {
     imgPing.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
     Pingtime.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
     mnuPingDetails.onClick = [this] { launcher_.frmPingStats.show(); };
-    mnuExit.onClick = [this] { close(); };
+    mnuExit.onClick = [this] { requestClose(); };
+    mnuWizard.onClick = [this] { launcher_.frmWiz.show(); };
+    mnuLaunchTool.onClick = [this] {
+        if (!launcher_.frmTool.running())
+            launcher_.frmTool.show();
+    };
     btnLaunch.onClick = [this] { LaunchGame(launcher_); };
     mnuLaunch.onClick = [this] { LaunchGame(launcher_); };
 }
@@ -127,6 +132,10 @@ mods::ModChoices MainForm::modChoices() {
 
 net::PingChoices MainForm::pingChoices() {
     return {chkUseNetwork, rbJoin, txtIPAddress, PingTimer, imgPing, Pingtime};
+}
+
+wizard::WizardSource MainForm::wizardSource() const {
+    return {txtIPAddress, ListBox1, rbRS, rbUO};
 }
 
 launch::LaunchChoices MainForm::launchChoices() const {
@@ -387,6 +396,10 @@ void MainForm::StateSave() {
     session.writeLauncherString(keys::UseNetwork, config::TextBoolean(chkUseNetwork.checked()));
     session.writeLauncherString(keys::UseMod, config::TextBoolean(chkUseMod.checked()));
     launcher_.mods.SaveModSelection();
+}
+
+bool MainForm::FormCloseQuery() {
+    return !launcher_.frmTool.running();
 }
 
 void MainForm::FormClose() {

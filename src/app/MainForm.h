@@ -5,6 +5,7 @@
 #include "net/PingMonitor.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "wizard/WizardForm.h"
 
 #include <memory>
 
@@ -109,8 +110,11 @@ public:
     mods::ModChoices modChoices();
     net::PingChoices pingChoices();
     launch::LaunchChoices launchChoices() const;
+    wizard::WizardSource wizardSource() const;
 
 protected:
+    // The launcher does not close while the Launch Tool replaces the game executables.
+    bool FormCloseQuery() override;
     void FormClose() override;
 
 private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -13,6 +15,10 @@ class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// How far a copy has come: bytes copied of the source's size. Called before the first block and
+// after each one; a long copy lets pending window messages run from here.
+using CopyProgress = std::function<void(std::uint64_t copied, std::uint64_t total)>;
 
 struct FolderEntry {
     std::string name;
@@ -46,8 +52,17 @@ public:
     // destination keeps its attributes. Crash-safe like replaceTextFile: a failed copy leaves the
     // old destination. Throws FileError "Cannot open file <source>" when the source cannot be
     // read, "Cannot create file <destination>" when the destination cannot be written (missing
-    // folder, read-only, in use).
-    virtual void copyFile(std::string_view source, std::string_view destination) = 0;
+    // folder, read-only, in use). Copies in blocks of 8192 bytes until a read returns nothing,
+    // and checks that every byte of the source arrived. An exception from the progress callback
+    // ends the copy as a failure would.
+    virtual void copyFile(std::string_view source, std::string_view destination,
+                          const CopyProgress& progress) = 0;
+    void copyFile(std::string_view source, std::string_view destination) {
+        copyFile(source, destination, {});
+    }
+    // Whether both files hold the same bytes; false when either is missing. Throws FileError
+    // "Cannot open file <path>" when one cannot be read.
+    virtual bool sameContent(std::string_view first, std::string_view second) const = 0;
     // Leaves the file with the archive attribute only (clears read-only, hidden and system).
     // Returns false when the file is missing or the attributes cannot be set.
     virtual bool setArchiveOnly(std::string_view path) = 0;
@@ -55,6 +70,8 @@ public:
     virtual std::string readProfileString(std::string_view path, std::string_view section,
                                           std::string_view key,
                                           std::string_view defaultValue) const = 0;
+    // The folder the program's own file is in, without a trailing backslash.
+    virtual std::string programFolder() const = 0;
 };
 
 } // namespace quarl::platform

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +17,12 @@ namespace quarl::ui {
 
 using Handler = std::function<void()>;
 
+// A colour as 0xRRGGBB.
+using Color = std::uint32_t;
+inline constexpr Color kSilver = 0xC0C0C0;
+
+class PopupMenu;
+
 class Control {
 public:
     explicit Control(std::string controlName = {}) : name(std::move(controlName)) {}
@@ -26,6 +34,10 @@ public:
     bool enabled = true;
     bool visible = true;
     std::string hint;
+    // The help topic F1 opens on this control; 0 leaves it to the page or the window.
+    int helpContext = 0;
+    // The menu a right-click opens on this control, if any.
+    PopupMenu* popupMenu = nullptr;
 };
 
 class Label : public Control {
@@ -33,6 +45,8 @@ public:
     using Control::Control;
     std::string caption;
     Handler onDoubleClick;
+    bool bold = false;
+    std::optional<Color> color; // a background of the window's own choosing
 };
 
 class Button : public Control {
@@ -130,12 +144,44 @@ public:
     bool windowBackground = true;
 };
 
+// A drop-down list, editable or pick-only. The selected item is the one the text equals.
 class ComboBox : public Control {
 public:
     using Control::Control;
     std::vector<std::string> items;
     std::string text;
     bool editable = true;
+    std::optional<Color> color; // a background of the window's own choosing
+    Handler onChange;
+
+    // The first item equal to the text, -1 for none.
+    int itemIndex() const {
+        const auto found = std::find(items.begin(), items.end(), text);
+        return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+    }
+    // From code: no change reaction, as the native list sends no notification then. An index
+    // outside the list selects nothing and empties the text.
+    void setItemIndex(int index) {
+        text = index >= 0 && index < static_cast<int>(items.size())
+                   ? items[static_cast<std::size_t>(index)]
+                   : std::string();
+    }
+    // The player picks an item.
+    void choose(int index) {
+        if (!enabled || !visible || index == itemIndex())
+            return;
+        setItemIndex(index);
+        if (onChange)
+            onChange();
+    }
+    // The player types into an editable box.
+    void type(std::string value) {
+        if (!enabled || !visible || !editable || value == text)
+            return;
+        text = std::move(value);
+        if (onChange)
+            onChange();
+    }
 };
 
 class ListBox : public Control {
@@ -211,6 +257,56 @@ class StatusBar : public Control {
 public:
     using Control::Control;
     std::string text;
+};
+
+// One page of a page control, with the controls it holds.
+class TabSheet : public Control {
+public:
+    using Control::Control;
+    std::string caption;
+    std::vector<Control*> controls;
+};
+
+// A right-click menu. Opening it on a control records that control for the items' reactions.
+class PopupMenu {
+public:
+    std::vector<MenuItem*> items; // nullptr for a separator
+    Handler onPopup;
+
+    const Control* popupComponent() const { return popupComponent_; }
+    void popup(const Control& component) {
+        popupComponent_ = &component;
+        if (onPopup)
+            onPopup();
+    }
+
+private:
+    const Control* popupComponent_ = nullptr;
+};
+
+// Pages on top of each other without tabs: only the active one shows, and only code turns them.
+class Notebook : public Control {
+public:
+    using Control::Control;
+    std::vector<TabSheet*> pages;
+    int pageIndex = 0;
+};
+
+// Text in lines separated by CR LF; the player may scroll it but not change a read-only one.
+class Memo : public Control {
+public:
+    using Control::Control;
+    std::string text;
+    bool readOnly = false;
+    bool verticalScrollBar = false;
+};
+
+// How far a long step has come: position of max, both in the step's own units.
+class ProgressBar : public Control {
+public:
+    using Control::Control;
+    std::uint64_t position = 0;
+    std::uint64_t max = 0; // 0: nothing to show
 };
 
 } // namespace quarl::ui

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -12,21 +13,29 @@ namespace quarl::platform::fake {
 // An in-memory file system with Windows path rules: case-insensitive names, repeated
 // backslashes tolerated, folders listed in the order their entries were created. Adding a file
 // or folder creates its parent folders. Read-only files cannot be deleted or replaced; a
-// read-only folder takes no new files. A replace or copy leaves no temporary file and removes the
-// leftovers of its target that an ended process left (platform/TemporaryFileName.h).
+// read-only folder takes no new files. A copy fills a temporary file beside its destination block
+// by block and renames it over the destination; a replace or copy leaves no temporary file and
+// removes the leftovers of its target that an ended process left (platform/TemporaryFileName.h).
 class FakeFileSystem final : public FileSystem {
 public:
+    // The steps that copies, replaces, reads and comparisons are made of, for fault injection.
+    enum class Step { Open, Create, Write, Rename };
+
+    using FileSystem::copyFile;
     bool fileExists(std::string_view path) const override;
     bool folderExists(std::string_view path) const override;
     bool listFolder(std::string_view folder, std::vector<FolderEntry>& entries) const override;
     bool deleteFile(std::string_view path) override;
     std::string readTextFile(std::string_view path) const override;
     void replaceTextFile(std::string_view path, std::string_view content) override;
-    void copyFile(std::string_view source, std::string_view destination) override;
+    void copyFile(std::string_view source, std::string_view destination,
+                  const CopyProgress& progress) override;
+    bool sameContent(std::string_view first, std::string_view second) const override;
     bool setArchiveOnly(std::string_view path) override;
     std::string readProfileString(std::string_view path, std::string_view section,
                                   std::string_view key,
                                   std::string_view defaultValue) const override;
+    std::string programFolder() const override { return programFolder_; }
 
     // Test set-up helpers.
     void addFolder(std::string_view path);
@@ -39,6 +48,12 @@ public:
     // Reading the file fails, as on a disk error: readTextFile throws "Cannot read file ...", a
     // copy from it "Cannot open file ...".
     void failReads(std::string_view path);
+    // Fails the n-th step of that kind from now on (1: the next one): an open as for a file in
+    // use, a create or a rename as for a denied folder, a write part-way as on a full disk.
+    void failStep(Step step, int n);
+    // The steps of that kind taken so far.
+    int steps(Step step) const { return steps_[static_cast<std::size_t>(step)]; }
+    void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
     // Marks a process, besides this one, as running: its temporary files are not leftovers.
     void setProcessRunning(std::uint32_t process, bool running = true);
 
@@ -58,10 +73,16 @@ private:
     const Entry* find(std::string_view path) const;
     Entry& add(std::string_view path, bool isFolder);
     void removeLeftoversOf(std::string_view target);
+    // Counts a step; throws the error when it is the one to fail.
+    void take(Step step, const std::string& error) const;
 
     std::map<std::string, Entry> entries_; // normalized path -> entry
     std::uint64_t nextOrder_ = 0;
     std::set<std::uint32_t> running_;
+    mutable std::array<int, 4> steps_{};
+    std::array<int, 4> failingStep_{};
+    std::uint32_t temporaries_ = 0;
+    std::string programFolder_ = "C:\\Program Files\\Quarl Launcher";
 };
 
 // GetPrivateProfileString over a file's text: case-insensitive sections and keys, values

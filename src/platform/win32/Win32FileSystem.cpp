@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstring>
 #include <functional>
 #include <optional>
 
@@ -102,8 +103,9 @@ HANDLE CreateTemporary(std::string_view target, std::wstring& name) {
 // Fills a temporary file beside the target, then moves it over the target in one step: a
 // failure or a kill part-way leaves the old target whole, and the temporary file goes again
 // (or, after a kill, with the next replace of the target). `fill` writes and flushes, giving the
-// error to throw when it fails; `cannotCreate` gives the error for a temporary file that cannot
-// be made or moved (asked while the reason is current).
+// error to throw when it fails (an exception from it goes on, after the temporary file);
+// `cannotCreate` gives the error for a temporary file that cannot be made or moved (asked while the
+// reason is current).
 void ReplaceThroughTemporary(std::string_view target,
                              const std::function<std::optional<FileError>(HANDLE)>& fill,
                              const std::function<FileError()>& cannotCreate) {
@@ -114,7 +116,13 @@ void ReplaceThroughTemporary(std::string_view target,
         File file(CreateTemporary(target, temporary));
         if (!file.valid())
             throw cannotCreate();
-        error = fill(file.get());
+        try {
+            error = fill(file.get());
+        } catch (...) {
+            file.close();
+            DeleteFileW(temporary.c_str());
+            throw;
+        }
     }
     if (!error && MoveFileExW(temporary.c_str(), Widen(target).c_str(),
                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -201,16 +209,20 @@ void Win32FileSystem::replaceTextFile(std::string_view path, std::string_view co
         [&] { return Failure("Cannot create file", path); });
 }
 
-void Win32FileSystem::copyFile(std::string_view source, std::string_view destination) {
+void Win32FileSystem::copyFile(std::string_view source, std::string_view destination,
+                               const CopyProgress& progress) {
     // Blocks of 8192 bytes into a temporary file beside the destination, then one move over it:
     // a failure part-way leaves the old destination whole. The source is shared for reading
     // only, so nobody changes it while it is copied.
     const std::string sourceName(source);
     const std::string destinationName(destination);
+    const auto cannotOpen = [&] { return FileError("Cannot open file " + sourceName); };
     File from(CreateFileW(Widen(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!from.valid())
-        throw FileError("Cannot open file " + sourceName);
+    LARGE_INTEGER size{};
+    if (!from.valid() || !GetFileSizeEx(from.get(), &size))
+        throw cannotOpen();
+    const auto total = static_cast<std::uint64_t>(size.QuadPart);
     const DWORD existing = Attributes(destination);
     if (existing != INVALID_FILE_ATTRIBUTES &&
         (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
@@ -219,21 +231,77 @@ void Win32FileSystem::copyFile(std::string_view source, std::string_view destina
     ReplaceThroughTemporary(
         destination,
         [&](HANDLE to) -> std::optional<FileError> {
+            if (progress)
+                progress(0, total);
             char block[8192];
+            std::uint64_t copied = 0;
             DWORD read = 0;
             while (ReadFile(from.get(), block, sizeof block, &read, nullptr)) {
-                if (read == 0)
+                if (read == 0) {
+                    // A source that is not whole now is not copied as if it were.
+                    if (copied != total)
+                        return cannotOpen();
                     return FlushFileBuffers(to) ? std::nullopt
                                                 : std::optional<FileError>(cannotCreate());
+                }
                 DWORD written = 0;
                 if (!WriteFile(to, block, read, &written, nullptr) || written != read)
                     return cannotCreate();
+                copied += read;
+                if (progress)
+                    progress(copied, total);
             }
-            return FileError("Cannot open file " + sourceName);
+            return cannotOpen();
         },
         cannotCreate);
     if (existing != INVALID_FILE_ATTRIBUTES)
         SetFileAttributesW(Widen(destination).c_str(), existing);
+}
+
+bool Win32FileSystem::sameContent(std::string_view first, std::string_view second) const {
+    if (!fileExists(first) || !fileExists(second))
+        return false;
+    const auto open = [](std::string_view path) {
+        HANDLE file =
+            CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            throw FileError("Cannot open file " + std::string(path));
+        return file;
+    };
+    File one(open(first));
+    File other(open(second));
+    LARGE_INTEGER oneSize{};
+    LARGE_INTEGER otherSize{};
+    if (!GetFileSizeEx(one.get(), &oneSize))
+        throw FileError("Cannot open file " + std::string(first));
+    if (!GetFileSizeEx(other.get(), &otherSize))
+        throw FileError("Cannot open file " + std::string(second));
+    if (oneSize.QuadPart != otherSize.QuadPart)
+        return false;
+    // Fills the block unless the file ends first; returns the bytes read.
+    const auto readBlock = [](HANDLE file, char* block, DWORD size, std::string_view path) {
+        DWORD filled = 0;
+        while (filled < size) {
+            DWORD read = 0;
+            if (!ReadFile(file, block + filled, size - filled, &read, nullptr))
+                throw FileError("Cannot open file " + std::string(path));
+            if (read == 0)
+                break;
+            filled += read;
+        }
+        return filled;
+    };
+    char oneBlock[8192];
+    char otherBlock[8192];
+    for (;;) {
+        const DWORD oneRead = readBlock(one.get(), oneBlock, sizeof oneBlock, first);
+        const DWORD otherRead = readBlock(other.get(), otherBlock, sizeof otherBlock, second);
+        if (oneRead != otherRead || std::memcmp(oneBlock, otherBlock, oneRead) != 0)
+            return false;
+        if (oneRead == 0)
+            return true;
+    }
 }
 
 bool Win32FileSystem::setArchiveOnly(std::string_view path) {
@@ -249,6 +317,17 @@ std::string Win32FileSystem::readProfileString(std::string_view path, std::strin
         static_cast<DWORD>(buffer.size()), Widen(path).c_str());
     buffer.resize(length);
     return Narrow(buffer);
+}
+
+std::string Win32FileSystem::programFolder() const {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    const auto slash = path.find_last_of(L'\\');
+    return Narrow(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
 }
 
 } // namespace quarl::platform::win32
