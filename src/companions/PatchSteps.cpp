@@ -131,15 +131,26 @@ void RestoreKali(PatchContext& context) {
                         context.gameFolder + std::string(kRogueSpear.executable));
 }
 
-// A patch of other programs' entries: when it fails part-way, the entries point at the game
-// again; when even that fails, the marker says the service is patched.
-template <class Patch, class Restore>
-void PatchEntries(PatchContext& context, std::string_view marker, Patch patch, Restore restore) {
+void PointGameSpy(PatchContext& context) {
+    auto& store = context.session.store;
+    PointGameSpyEntry(store, kGameSpyRogueSpearKey, "Launcher.exe --rs", context.launcherFolder);
+    PointGameSpyEntry(store, kGameSpyUrbanOpsKey, "Launcher.exe --uo", context.launcherFolder);
+}
+
+void PointKali(PatchContext& context) {
+    SetKaliLaunchTarget(context.session.store, context.launcherFolder + "Launcher.exe");
+}
+
+// A change of other programs' entries, then its marker. When it fails part-way the entries are
+// changed back; when even that fails, the marker says patched, which unpatching undoes whole.
+template <class Change, class Undo>
+void ChangeEntries(PatchContext& context, std::string_view marker, bool patched, Change change,
+                   Undo undo) {
     try {
-        patch();
-        context.session.writeLauncherString(marker, kMarkerTrue);
+        change();
+        context.session.writeLauncherString(marker, patched ? kMarkerTrue : kMarkerFalse);
     } catch (...) {
-        if (!Attempt(restore))
+        if (!Attempt(undo))
             Attempt([&] { context.session.writeLauncherString(marker, kMarkerTrue); });
         throw;
     }
@@ -222,34 +233,26 @@ void PatchZone(PatchContext& context) {
 }
 
 void UnpatchGameSpy(PatchContext& context) {
-    RestoreGameSpy(context);
-    context.session.writeLauncherString(keys::GameSpyPatched, kMarkerFalse);
+    ChangeEntries(
+        context, keys::GameSpyPatched, false, [&] { RestoreGameSpy(context); },
+        [&] { PointGameSpy(context); });
 }
 
 void PatchGameSpy(PatchContext& context) {
-    auto& store = context.session.store;
-    PatchEntries(
-        context, keys::GameSpyPatched,
-        [&] {
-            PointGameSpyEntry(store, kGameSpyRogueSpearKey, "Launcher.exe --rs",
-                              context.launcherFolder);
-            PointGameSpyEntry(store, kGameSpyUrbanOpsKey, "Launcher.exe --uo",
-                              context.launcherFolder);
-        },
+    ChangeEntries(
+        context, keys::GameSpyPatched, true, [&] { PointGameSpy(context); },
         [&] { RestoreGameSpy(context); });
 }
 
 void UnpatchKali(PatchContext& context) {
-    RestoreKali(context);
-    context.session.writeLauncherString(keys::KaliPatched, kMarkerFalse);
+    ChangeEntries(
+        context, keys::KaliPatched, false, [&] { RestoreKali(context); },
+        [&] { PointKali(context); });
 }
 
 void PatchKali(PatchContext& context) {
-    PatchEntries(
-        context, keys::KaliPatched,
-        [&] {
-            SetKaliLaunchTarget(context.session.store, context.launcherFolder + "Launcher.exe");
-        },
+    ChangeEntries(
+        context, keys::KaliPatched, true, [&] { PointKali(context); },
         [&] { RestoreKali(context); });
 }
 

@@ -178,6 +178,8 @@ void ToolForm::OverrideDetectionClick() {
 }
 
 void ToolForm::btnNextClick() {
+    if (running_)
+        return;
     switch (page()) {
     case 1:
         btnBack.enabled = true;
@@ -211,8 +213,6 @@ void ToolForm::setStatus(std::string text) {
 }
 
 void ToolForm::PatchRun() {
-    if (running_)
-        return;
     // The window repaints while it copies, so other events run meanwhile: the main window is
     // disabled, and this window, the launcher and a launch refuse to close or start.
     running_ = true;
@@ -263,8 +263,9 @@ void ToolForm::PatchRun() {
                 // Without it the executables would stay the game while the launcher started
                 // the backups: the service is left unpatched.
                 zoneSkipped = true;
-                platform_.dialogs.showMessage({"redirect.exe was not found in " + launcherFolder_ +
-                                                   "\r\n\r\nThe Zone/MPlayer will not be patched.",
+                platform_.dialogs.showMessage({RedirectPath(context) +
+                                                   " was not found.\r\n\r\nThe Zone/MPlayer "
+                                                   "will not be patched.",
                                                "Error!", platform::MessageButtons::Ok,
                                                platform::MessageIcon::Exclamation, 1});
             }
