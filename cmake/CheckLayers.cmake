@@ -13,7 +13,7 @@ set(allowed_mods "ui;config;platform;base")
 set(allowed_net "ui;config;platform;base")
 set(allowed_launch "mods;ui;config;platform;base")
 set(allowed_companions "ui;config;platform;base")
-set(allowed_wizard "mods;net;ui;config;platform;base")
+set(allowed_wizard "ui;config;platform;base")
 set(allowed_app "mods;net;launch;companions;wizard;ui;config;platform;base")
 set(allowed_win32ui
     "app;mods;net;launch;companions;wizard;ui;config;platform/win32;platform;base")
