@@ -223,6 +223,10 @@ void ToolForm::PatchRun() {
         mainWindow_.enabled = mainEnabled;
     });
     auto& messages = platform_.messages;
+    // What the boxes said at Finish decides, whatever happens to them meanwhile.
+    const bool zone = chkPatchGZ.checked();
+    const bool gameSpy = chkPatchGS.checked();
+    const bool kali = chkPatchKali.checked();
 
     showPage(3);
     btnNext.enabled = false;
@@ -230,11 +234,11 @@ void ToolForm::PatchRun() {
     btnBack.enabled = btnBack.visible = false;
     btnCancel.enabled = btnCancel.visible = false;
     messages.processPendingMessages();
-    lblSettingGZ.caption = "Patch for The Zone/MPlayer: " + YesNo(chkPatchGZ.checked());
+    lblSettingGZ.caption = "Patch for The Zone/MPlayer: " + YesNo(zone);
     messages.processPendingMessages();
-    lblSettingGS.caption = "Patch for GameSpy: " + YesNo(chkPatchGS.checked());
+    lblSettingGS.caption = "Patch for GameSpy: " + YesNo(gameSpy);
     messages.processPendingMessages();
-    lblSettingKali.caption = "Patch for Kali: " + YesNo(chkPatchKali.checked());
+    lblSettingKali.caption = "Patch for Kali: " + YesNo(kali);
     messages.processPendingMessages();
 
     PatchContext context{platform_.files, session_, launcherFolder_, gameFolder_,
@@ -243,19 +247,13 @@ void ToolForm::PatchRun() {
                              pbCopy.position = copied;
                              platform_.messages.processPendingMessages();
                          }};
-    const auto unpatch = [](const ui::CheckBox& box, bool wasPatched) {
-        return !box.checked() && wasPatched;
-    };
-    const auto patch = [](const ui::CheckBox& box, bool wasPatched) {
-        return box.checked() && !wasPatched;
-    };
     bool zoneSkipped = false;
     try {
-        if (unpatch(chkPatchGZ, wasPatchedGZ_)) {
+        if (!zone && wasPatchedGZ_) {
             setStatus("Unpatching for The Zone/MPlayer. . .");
             UnpatchZone(context);
         }
-        if (patch(chkPatchGZ, wasPatchedGZ_)) {
+        if (zone && !wasPatchedGZ_) {
             setStatus("Patching for The Zone/MPlayer. . .");
             if (platform_.files.fileExists(RedirectPath(context))) {
                 PatchZone(context);
@@ -270,27 +268,27 @@ void ToolForm::PatchRun() {
                                                platform::MessageIcon::Exclamation, 1});
             }
         }
-        if (unpatch(chkPatchGS, wasPatchedGS_)) {
+        if (!gameSpy && wasPatchedGS_) {
             setStatus("Unpatching for GameSpy. . .");
             UnpatchGameSpy(context);
         }
-        if (patch(chkPatchGS, wasPatchedGS_)) {
+        if (gameSpy && !wasPatchedGS_) {
             setStatus("Patching for GameSpy. . .");
             PatchGameSpy(context);
         }
-        if (unpatch(chkPatchKali, wasPatchedKali_)) {
+        if (!kali && wasPatchedKali_) {
             setStatus("Unpatching for Kali. . .");
             UnpatchKali(context);
         }
-        if (patch(chkPatchKali, wasPatchedKali_)) {
+        if (kali && !wasPatchedKali_) {
             setStatus("Patching for Kali. . .");
             PatchKali(context);
         }
         setStatus("Saving Settings. . .");
-        const auto marker = [](bool ticked) { return ticked ? kMarkerTrue : kMarkerFalse; };
-        session_.writeLauncherString(keys::Patched, marker(chkPatchGZ.checked() && !zoneSkipped));
-        session_.writeLauncherString(keys::GameSpyPatched, marker(chkPatchGS.checked()));
-        session_.writeLauncherString(keys::KaliPatched, marker(chkPatchKali.checked()));
+        const auto marker = [](bool patched) { return patched ? kMarkerTrue : kMarkerFalse; };
+        session_.writeLauncherString(keys::Patched, marker(zone && !zoneSkipped));
+        session_.writeLauncherString(keys::GameSpyPatched, marker(gameSpy));
+        session_.writeLauncherString(keys::KaliPatched, marker(kali));
     } catch (const std::exception& error) {
         // The window says what failed and can be closed; the error goes on to be shown.
         lblStatus.caption = Failed(lblStatus.caption) + error.what();
