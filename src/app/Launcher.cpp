@@ -1,5 +1,6 @@
 #include "app/Launcher.h"
 
+#include "base/ScopeExit.h"
 #include "config/LauncherKey.h"
 #include "launch/GameStart.h"
 #include "launch/MouseSwap.h"
@@ -22,6 +23,7 @@ Launcher::Launcher(platform::Platform& services) : platform(services), session(s
     frmAddressBook.onUseEntry = [this](const ui::Grid::Row& entry) {
         UseAddressBookEntry(*this, entry);
     };
+    frmWiz.onFinish = [this] { FinishWizard(*this); };
 }
 
 void Launcher::WizardCheck() {
@@ -33,6 +35,9 @@ void Launcher::WizardCheck() {
 void LaunchGame(Launcher& launcher) {
     auto& main = launcher.frmMain;
     auto& session = launcher.session;
+    // Not while the Launch Tool replaces the game executables.
+    if (launcher.frmTool.running())
+        return;
     // Taken once: what the player chose when pressing Launch is what starts.
     const auto choices = main.launchChoices();
     // Nothing is written or started for a command line that cannot be passed on whole.
@@ -94,6 +99,52 @@ void UseAddressBookEntry(Launcher& launcher, const ui::Grid::Row& entry) {
 
     if (launcher.session.launcherString(keys::CloseAddressBook) == config::kTrue)
         launcher.frmAddressBook.close();
+}
+
+void FinishWizard(Launcher& launcher) {
+    auto& wizard = launcher.frmWiz;
+    auto& main = launcher.frmMain;
+    base::ScopeExit derive([&main] { main.updateControls(); });
+
+    // The game first: its button's reaction restores the last mod, which must not undo the
+    // wizard's. A disabled wizard button is a game that is not installed (Covert Ops has none):
+    // the main window's own choice stays.
+    for (const auto& [mainButton, wizardButton] :
+         {std::pair{&main.rbRS, &wizard.rbRS}, std::pair{&main.rbUO, &wizard.rbUO}}) {
+        if (!wizardButton->enabled)
+            continue;
+        if (wizardButton->selected())
+            mainButton->select();
+        else
+            mainButton->deselect();
+    }
+
+    const auto& mod = wizard.cbMod.text;
+    main.chkUseMod.setChecked(!mod.empty());
+    if (!mod.empty()) {
+        // The last equal entry becomes the current item. In Urban Ops' multiple selection that
+        // alone would only focus it: the wizard's mod is the one selected.
+        auto& list = main.ListBox1;
+        int current = -1;
+        for (std::size_t i = 0; i < list.items().size(); ++i)
+            if (list.items()[i] == mod) {
+                current = static_cast<int>(i);
+                list.setItemIndex(current);
+            }
+        if (list.multiSelect() && current >= 0)
+            for (std::size_t i = 0; i < list.items().size(); ++i)
+                list.setSelected(i, static_cast<int>(i) == current);
+    }
+
+    main.chkUseNetwork.setChecked(!wizard.rbSingle.selected());
+    if (wizard.rbJoin.selected()) {
+        // The launch joins the main window's address: the one the summary showed.
+        main.txtIPAddress.text = wizard.txtIPAddress.text;
+        main.rbJoin.select();
+    } else if (wizard.rbHost.selected()) {
+        main.rbHost.select();
+    }
+    wizard.close();
 }
 
 } // namespace quarl::app

@@ -2,6 +2,7 @@
 
 #include "app/MainForm.h"
 #include "app/SingleInstance.h"
+#include "companions/ToolForm.h"
 #include "config/Session.h"
 #include "launch/ResumeForm.h"
 #include "mods/ModList.h"
@@ -13,6 +14,7 @@
 #include "platform/Platform.h"
 #include "settings/SettingsForm.h"
 #include "ui/Form.h"
+#include "wizard/WizardForm.h"
 
 namespace quarl::app {
 
@@ -34,8 +36,8 @@ public:
     mods::ModList mods{session, platform.files, frmMain.modChoices()};
     net::PingMonitor ping{session, platform.icmp, frmMain.pingChoices(), frmPingStats};
 
-    ui::Form frmWiz{"frmWiz", "Quarl Launcher Wizard"};
-    ui::Form frmTool{"frmTool", "Launcher Tool"};
+    wizard::WizardForm frmWiz{frmMain.wizardSource()};
+    companions::ToolForm frmTool{platform, session, frmMain};
     ui::Form AboutBox{"AboutBox", "About Quarl Launcher"};
     net::AddressBookForm frmAddressBook{platform, session, application,
                                         frmMain.addressBookChoices(), frmABEdit};
@@ -66,5 +68,8 @@ void ResumeFromGame(Launcher& launcher);
 // Use Entry: the address book entry's game, server and mod become the main window's choices.
 // Nothing happens while the main window is disabled.
 void UseAddressBookEntry(Launcher& launcher, const ui::Grid::Row& entry);
+
+// The wizard's Finish: the main window takes the wizard's choices, then the wizard closes.
+void FinishWizard(Launcher& launcher);
 
 } // namespace quarl::app

@@ -117,9 +117,14 @@ void MainForm::wireHandlers() {
     imgPing.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
     Pingtime.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
     mnuPingDetails.onClick = [this] { launcher_.frmPingStats.show(); };
-    mnuExit.onClick = [this] { close(); };
+    mnuExit.onClick = [this] { requestClose(); };
     mnuAddressBook.onClick = tbAddressBook.onClick = [this] { btnAddressBookClick(); };
     btnAddAddress.onClick = [this] { btnAddAddressClick(); };
+    mnuWizard.onClick = [this] { launcher_.frmWiz.show(); };
+    mnuLaunchTool.onClick = [this] {
+        if (!launcher_.frmTool.running())
+            launcher_.frmTool.show();
+    };
     btnLaunch.onClick = [this] { LaunchGame(launcher_); };
     mnuLaunch.onClick = [this] { LaunchGame(launcher_); };
     wireCompanions();
@@ -185,6 +190,10 @@ net::PingChoices MainForm::pingChoices() {
 
 net::AddressBookChoices MainForm::addressBookChoices() const {
     return {rbRS, txtIPAddress, txtPort, chkUseMod, ListBox1};
+}
+
+wizard::WizardSource MainForm::wizardSource() const {
+    return {txtIPAddress, ListBox1, rbRS, rbUO};
 }
 
 launch::LaunchChoices MainForm::launchChoices() const {
@@ -467,6 +476,10 @@ void MainForm::StateSave() {
     session.writeLauncherString(keys::UseNetwork, config::TextBoolean(chkUseNetwork.checked()));
     session.writeLauncherString(keys::UseMod, config::TextBoolean(chkUseMod.checked()));
     launcher_.mods.SaveModSelection();
+}
+
+bool MainForm::FormCloseQuery() {
+    return !launcher_.frmTool.running();
 }
 
 void MainForm::FormClose() {

@@ -6,6 +6,7 @@
 #include "net/PingMonitor.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "wizard/WizardForm.h"
 
 #include <memory>
 
@@ -113,8 +114,11 @@ public:
     net::PingChoices pingChoices();
     net::AddressBookChoices addressBookChoices() const;
     launch::LaunchChoices launchChoices() const;
+    wizard::WizardSource wizardSource() const;
 
 protected:
+    // The launcher does not close while the Launch Tool replaces the game executables.
+    bool FormCloseQuery() override;
     void FormClose() override;
 
 private:

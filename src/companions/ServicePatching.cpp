@@ -7,19 +7,6 @@ namespace quarl::companions {
 namespace keys = config::launcher;
 using platform::RootKey;
 
-namespace {
-
-// A game executable the services start, and the name the real game keeps while patched.
-struct GameExecutable {
-    const char* executable;
-    const char* backup;
-};
-
-constexpr GameExecutable kRogueSpear{"RogueSpear.exe", "RSpear.exe"};
-constexpr GameExecutable kUrbanOps{"UrbanOperations.exe", "UOperations.exe"};
-constexpr GameExecutable kCovertOps{"CovertOperations.exe", "COperations.exe"};
-
-// Points a GameSpy entry back at the game; an entry without "Cmdline" is not created.
 void RestoreGameSpyEntry(config::ConfigStore& store, std::string_view key,
                          std::string_view executable, const std::string& gameFolder) {
     if (!store.RegValueExists(RootKey::CurrentUser, key, "Cmdline"))
@@ -28,8 +15,6 @@ void RestoreGameSpyEntry(config::ConfigStore& store, std::string_view key,
     store.WriteRegString(RootKey::CurrentUser, key, "MRU", std::string(executable) + "\n");
     store.WriteRegString(RootKey::CurrentUser, key, "WorkDir", gameFolder);
 }
-
-} // namespace
 
 void SetKaliLaunchTarget(config::ConfigStore& store, std::string_view path) {
     const auto count = store.ReadRegInteger(RootKey::CurrentUser, kKaliSettingsKey, "LaunchCount");
@@ -41,9 +26,9 @@ void SetKaliLaunchTarget(config::ConfigStore& store, std::string_view path) {
 }
 
 void CopyGameFile(platform::FileSystem& files, std::string_view source,
-                  std::string_view destination) {
+                  std::string_view destination, const platform::CopyProgress& progress) {
     files.setArchiveOnly(destination); // a missing destination is no error
-    files.copyFile(source, destination);
+    files.copyFile(source, destination, progress);
     files.setArchiveOnly(destination);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -13,6 +15,10 @@ class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// How far a copy has come: bytes copied of the source's size. Called before the first block and
+// after each one; a long copy lets pending window messages run from here.
+using CopyProgress = std::function<void(std::uint64_t copied, std::uint64_t total)>;
 
 struct FolderEntry {
     std::string name;
@@ -46,8 +52,17 @@ public:
     // destination keeps its attributes. Crash-safe like replaceTextFile: a failed copy leaves the
     // old destination. Throws FileError "Cannot open file <source>" when the source cannot be
     // read, "Cannot create file <destination>" when the destination cannot be written (missing
-    // folder, read-only, in use).
-    virtual void copyFile(std::string_view source, std::string_view destination) = 0;
+    // folder, read-only, in use). Copies in blocks of 8192 bytes until a read returns nothing,
+    // and checks that every byte of the source arrived. An exception from the progress callback
+    // ends the copy as a failure would.
+    virtual void copyFile(std::string_view source, std::string_view destination,
+                          const CopyProgress& progress) = 0;
+    void copyFile(std::string_view source, std::string_view destination) {
+        copyFile(source, destination, {});
+    }
+    // Whether both files hold the same bytes; false when either is missing. Throws FileError
+    // "Cannot open file <path>" when one cannot be read.
+    virtual bool sameContent(std::string_view first, std::string_view second) const = 0;
     // Writes the text into a new temporary file beside the target, named after it and this
     // process (platform/TemporaryFileName.h), complete and flushed, and returns its path. The
     // target's temporary files that an ended process left are deleted first. Throws FileError,

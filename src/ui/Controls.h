@@ -45,6 +45,8 @@ public:
     using Control::Control;
     std::string caption;
     Handler onDoubleClick;
+    bool bold = false;
+    std::optional<Color> color; // a background of the window's own choosing
 };
 
 class Button : public Control {
@@ -428,6 +430,31 @@ public:
 
 private:
     const Control* popupComponent_ = nullptr;
+};
+
+// Pages on top of each other without tabs: only the active one shows, and only code turns them.
+class Notebook : public Control {
+public:
+    using Control::Control;
+    std::vector<TabSheet*> pages;
+    int pageIndex = 0;
+};
+
+// Text in lines separated by CR LF; the player may scroll it but not change a read-only one.
+class Memo : public Control {
+public:
+    using Control::Control;
+    std::string text;
+    bool readOnly = false;
+    bool verticalScrollBar = false;
+};
+
+// How far a long step has come: position of max, both in the step's own units.
+class ProgressBar : public Control {
+public:
+    using Control::Control;
+    std::uint64_t position = 0;
+    std::uint64_t max = 0; // 0: nothing to show
 };
 
 } // namespace quarl::ui

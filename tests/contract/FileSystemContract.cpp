@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <functional>
 #include <set>
+#include <stdexcept>
+#include <utility>
 
 namespace quarl::tests {
 namespace {
@@ -126,6 +128,49 @@ TEST_F(FileSystemContract, CopyingReplacesTheDestinationWithEveryByteOfTheSource
     }
     files().copyFile(at("RSpear.exe"), at("UrbanOperations.exe"));
     EXPECT_TRUE(files().fileExists(at("UrbanOperations.exe")));
+}
+
+TEST_F(FileSystemContract, CopyingReportsItsProgressAndAFailingReportEndsIt) {
+    using Report = std::pair<std::uint64_t, std::uint64_t>;
+    for (const std::size_t size : {std::size_t{0}, std::size_t{8192}, std::size_t{20000}}) {
+        backend_->addFile(at("RSpear.exe"), std::string(size, 'r'));
+        std::vector<Report> reports;
+        files().copyFile(at("RSpear.exe"), at("RogueSpear.exe"),
+                         [&](std::uint64_t copied, std::uint64_t total) {
+                             reports.emplace_back(copied, total);
+                         });
+        ASSERT_FALSE(reports.empty()) << size;
+        EXPECT_EQ(reports.front(), Report(0, size));
+        EXPECT_EQ(reports.back(), Report(size, size));
+        for (std::size_t i = 1; i < reports.size(); ++i) {
+            EXPECT_GT(reports[i].first, reports[i - 1].first) << size;
+            EXPECT_LE(reports[i].first - reports[i - 1].first, 8192u) << size;
+        }
+    }
+    backend_->addFile(at("RogueSpear.exe"), "game");
+    EXPECT_THROW(files().copyFile(at("RSpear.exe"), at("RogueSpear.exe"),
+                                  [](std::uint64_t copied, std::uint64_t) {
+                                      if (copied > 0)
+                                          throw std::runtime_error("stopped");
+                                  }),
+                 std::runtime_error);
+    EXPECT_EQ(files().readTextFile(at("RogueSpear.exe")), "game");
+    expectNoTemporaryFiles();
+}
+
+TEST_F(FileSystemContract, SameContentComparesEveryByte) {
+    const std::string game(20000, 'g');
+    backend_->addFile(at("RogueSpear.exe"), game);
+    backend_->addFile(at("RSpear.exe"), game);
+    backend_->addFile(at("Other.exe"), game.substr(0, 19999) + "h");
+    backend_->addFile(at("Short.exe"), game.substr(0, 8192));
+    backend_->addFile(at("Empty.exe"), "");
+    backend_->addFile(at("Empty too.exe"), "");
+    EXPECT_TRUE(files().sameContent(at("RogueSpear.exe"), at("rspear.exe")));
+    EXPECT_FALSE(files().sameContent(at("RogueSpear.exe"), at("Other.exe")));
+    EXPECT_FALSE(files().sameContent(at("Short.exe"), at("RogueSpear.exe")));
+    EXPECT_TRUE(files().sameContent(at("Empty.exe"), at("Empty too.exe")));
+    EXPECT_FALSE(files().sameContent(at("Empty.exe"), at("missing.exe")));
 }
 
 TEST_F(FileSystemContract, AFailedCopyNamesTheFileAndLeavesTheDestinationAsItWas) {

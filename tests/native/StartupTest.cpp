@@ -9,11 +9,8 @@ using platform::MessageResult;
 
 class Startup : public LauncherFixture {
 protected:
-    // Start-up with a wizard command that opens the wizard window, as the wizard will have.
     app::MainForm& startWithWizard(std::vector<std::string> arguments = {}) {
-        EXPECT_TRUE(create(std::move(arguments)));
-        launcher->frmMain.mnuWizard.onClick = [this] { launcher->frmWiz.show(); };
-        return firstPaint();
+        return start(std::move(arguments));
     }
 };
 
@@ -241,7 +238,10 @@ TEST_F(Startup, WizardFlagOpensTheWizardOnlyWithoutArguments) {
     EXPECT_FALSE(launcher->frmWiz.visible());
     startWithWizard();
     EXPECT_TRUE(launcher->frmWiz.visible());
-    // Without a wizard to open, the flag shows no empty window.
+    EXPECT_EQ(launcher->frmWiz.page(), 0);
+    // No game: the menu item is disabled and the wizard stays closed.
+    resetAll();
+    setLauncherDword("Wizard", 1);
     start();
     EXPECT_FALSE(launcher->frmWiz.visible());
 }

@@ -1,5 +1,6 @@
 #include "platform/fake/FakeFileSystem.h"
 
+#include "base/ScopeExit.h"
 #include "platform/TemporaryFileName.h"
 #include "platform/fake/FakePaths.h"
 
@@ -8,6 +9,8 @@
 namespace quarl::platform::fake {
 
 namespace {
+
+constexpr std::size_t kBlock = 8192;
 
 std::string_view LastComponent(std::string_view path) {
     while (!path.empty() && (path.back() == '\\' || path.back() == '/'))
@@ -92,6 +95,9 @@ bool FakeFileSystem::deleteFile(std::string_view path) {
 }
 
 std::string FakeFileSystem::readTextFile(std::string_view path) const {
+    take(Step::Open, "Cannot open file \"" + std::string(path) +
+                         "\". The process cannot access the file because it is being used by "
+                         "another process");
     const auto* entry = find(path);
     if (!entry || entry->isFolder)
         throw FileError("Cannot open file \"" + std::string(path) +
@@ -115,24 +121,69 @@ void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view con
     if (writesFail(path))
         throw FileError("Cannot write file \"" + std::string(path) +
                         "\". There is not enough space on the disk");
+    const auto cannotWrite = "Cannot write file \"" + std::string(path) + "\". ";
+    take(Step::Create, cannotWrite + "Access is denied");
+    take(Step::Write, cannotWrite + "There is not enough space on the disk");
+    take(Step::Rename, cannotWrite + "Access is denied");
     add(path, false).content = std::string(content);
 }
 
-void FakeFileSystem::copyFile(std::string_view source, std::string_view destination) {
+void FakeFileSystem::copyFile(std::string_view source, std::string_view destination,
+                              const CopyProgress& progress) {
+    const auto cannotOpen = "Cannot open file " + std::string(source);
+    const auto cannotCreate = "Cannot create file " + std::string(destination);
+    take(Step::Open, cannotOpen);
     const auto* from = find(source);
     if (!from || from->isFolder)
-        throw FileError("Cannot open file " + std::string(source));
+        throw FileError(cannotOpen);
     const auto* parent = find(ParentOf(NormalizePath(destination)));
     const auto* existing = find(destination);
     if (!parent || !parent->isFolder || parent->readOnly ||
         (existing && (existing->readOnly || existing->isFolder)))
-        throw FileError("Cannot create file " + std::string(destination));
+        throw FileError(cannotCreate);
     removeLeftoversOf(destination);
     if (from->unreadable)
-        throw FileError("Cannot open file " + std::string(source));
+        throw FileError(cannotOpen);
+    // Taken now: the progress callback runs the player's events, which may change the files.
+    const std::string bytes = from->content;
+
     if (writesFail(destination))
-        throw FileError("Cannot create file " + std::string(destination));
-    auto content = from->content;
+        throw FileError(cannotCreate);
+    take(Step::Create, cannotCreate);
+    std::string temporary;
+    do
+        temporary = TemporaryFileName(destination, kProcessId, temporaries_++);
+    while (find(temporary));
+    add(temporary, false);
+    bool moved = false;
+    base::ScopeExit removeTemporary([&] {
+        if (!moved)
+            entries_.erase(NormalizePath(temporary));
+    });
+    const std::uint64_t total = bytes.size();
+    if (progress)
+        progress(0, total);
+    for (std::size_t offset = 0; offset < bytes.size(); offset += kBlock) {
+        const auto block = std::min(kBlock, bytes.size() - offset);
+        auto* written = find(temporary);
+        if (!written)
+            throw FileError(cannotCreate);
+        // A full disk takes part of the block before the write fails.
+        if (steps_[static_cast<std::size_t>(Step::Write)] + 1 ==
+            failingStep_[static_cast<std::size_t>(Step::Write)])
+            written->content.append(bytes, offset, block / 2);
+        take(Step::Write, cannotCreate);
+        written->content.append(bytes, offset, block);
+        if (progress)
+            progress(offset + block, total);
+    }
+    take(Step::Rename, cannotCreate);
+    const auto* filled = find(temporary);
+    if (!filled || filled->content.size() != bytes.size())
+        throw FileError(cannotOpen);
+    auto content = filled->content;
+    entries_.erase(NormalizePath(temporary));
+    moved = true;
     add(destination, false).content = std::move(content);
 }
 
@@ -183,6 +234,20 @@ bool FakeFileSystem::moveFile(std::string_view source, std::string_view destinat
         entry.order = existing->order;
     entries_[to] = std::move(entry);
     return true;
+}
+
+bool FakeFileSystem::sameContent(std::string_view first, std::string_view second) const {
+    const auto* one = find(first);
+    const auto* other = find(second);
+    if (!one || one->isFolder || !other || other->isFolder)
+        return false;
+    for (const auto* path : {&first, &second}) {
+        const auto cannotOpen = "Cannot open file " + std::string(*path);
+        take(Step::Open, cannotOpen);
+        if (find(*path)->unreadable)
+            throw FileError(cannotOpen);
+    }
+    return one->content == other->content;
 }
 
 bool FakeFileSystem::setArchiveOnly(std::string_view path) {
@@ -236,6 +301,17 @@ void FakeFileSystem::failWrites(std::string_view folder) {
 
 bool FakeFileSystem::writesFail(std::string_view path) const {
     return failingWrites_.count(ParentOf(NormalizePath(path))) > 0;
+}
+
+void FakeFileSystem::failStep(Step step, int n) {
+    const auto kind = static_cast<std::size_t>(step);
+    failingStep_[kind] = steps_[kind] + n;
+}
+
+void FakeFileSystem::take(Step step, const std::string& error) const {
+    const auto kind = static_cast<std::size_t>(step);
+    if (++steps_[kind] == failingStep_[kind])
+        throw FileError(error);
 }
 
 void FakeFileSystem::setProcessRunning(std::uint32_t process, bool running) {

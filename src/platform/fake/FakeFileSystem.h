@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -12,17 +13,24 @@ namespace quarl::platform::fake {
 // An in-memory file system with Windows path rules: case-insensitive names, repeated
 // backslashes tolerated, folders listed in the order their entries were created. Adding a file
 // or folder creates its parent folders. Read-only files cannot be deleted or replaced; a
-// read-only folder takes no new files. A replace or copy leaves no temporary file and removes the
-// leftovers of its target that an ended process left (platform/TemporaryFileName.h).
+// read-only folder takes no new files. A copy fills a temporary file beside its destination block
+// by block and renames it over the destination; a replace or copy leaves no temporary file and
+// removes the leftovers of its target that an ended process left (platform/TemporaryFileName.h).
 class FakeFileSystem final : public FileSystem {
 public:
+    // The steps that copies, replaces, reads and comparisons are made of, for fault injection.
+    enum class Step { Open, Create, Write, Rename };
+
+    using FileSystem::copyFile;
     bool fileExists(std::string_view path) const override;
     bool folderExists(std::string_view path) const override;
     bool listFolder(std::string_view folder, std::vector<FolderEntry>& entries) const override;
     bool deleteFile(std::string_view path) override;
     std::string readTextFile(std::string_view path) const override;
     void replaceTextFile(std::string_view path, std::string_view content) override;
-    void copyFile(std::string_view source, std::string_view destination) override;
+    void copyFile(std::string_view source, std::string_view destination,
+                  const CopyProgress& progress) override;
+    bool sameContent(std::string_view first, std::string_view second) const override;
     std::string writeTemporaryFile(std::string_view target, std::string_view content) override;
     std::string copyToTemporaryFile(std::string_view source) override;
     bool moveFile(std::string_view source, std::string_view destination) override;
@@ -46,6 +54,11 @@ public:
     // Writing files into the folder fails part-way, as on a full disk: replaces, copies and
     // temporary files fail and leave nothing behind.
     void failWrites(std::string_view folder);
+    // Fails the n-th step of that kind from now on (1: the next one): an open as for a file in
+    // use, a create or a rename as for a denied folder, a write part-way as on a full disk.
+    void failStep(Step step, int n);
+    // The steps of that kind taken so far.
+    int steps(Step step) const { return steps_[static_cast<std::size_t>(step)]; }
     void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
     // Marks a process, besides this one, as running: its temporary files are not leftovers.
     void setProcessRunning(std::uint32_t process, bool running = true);
@@ -69,11 +82,15 @@ private:
     bool writesFail(std::string_view path) const;
     // A new temporary file of this process beside the target, holding the content.
     std::string addTemporary(std::string_view target, std::string content);
+    // Counts a step; throws the error when it is the one to fail.
+    void take(Step step, const std::string& error) const;
 
     std::map<std::string, Entry> entries_; // normalized path -> entry
     std::uint64_t nextOrder_ = 0;
     std::set<std::uint32_t> running_;
     std::set<std::string> failingWrites_; // normalized folder paths
+    mutable std::array<int, 4> steps_{};
+    std::array<int, 4> failingStep_{};
     std::uint32_t temporaries_ = 0;
     std::string programFolder_ = "C:\\Program Files\\Quarl Launcher";
 };

@@ -36,7 +36,7 @@ FakeRegistry::Key& FakeRegistry::ensureKey(RootKey root, std::string_view path) 
 bool FakeRegistry::writeValue(RootKey root, std::string_view path, std::string_view name,
                               const RegistryValue& value, bool createKey) {
     const auto id = Id(root, path);
-    if (denied_.count(id))
+    if (++attempts_ == failingWrite_ || denied_.count(id))
         throw RegistryError("Failed to set data for '" + std::string(name) + "'");
     if (!keyExists(root, path) && !createKey)
         return false;

@@ -28,9 +28,13 @@ public:
     void deleteValue(RootKey root, std::string_view path, std::string_view name);
     // Writes to this key (exactly) throw RegistryError, as an access-denied key would.
     void denyWrites(RootKey root, std::string_view path);
+    // The n-th write from now on (1: the next one) throws RegistryError.
+    void failWrite(int n) { failingWrite_ = attempts_ + n; }
     int writeCount() const { return writes_; }
     // Every value of a key, by its name as first written.
     std::map<std::string, RegistryValue> values(RootKey root, std::string_view path) const;
+    // Writes tried, failed ones included.
+    int writeAttempts() const { return attempts_; }
 
 private:
     struct Key {
@@ -44,6 +48,8 @@ private:
     std::map<KeyId, Key> keys_;
     std::set<KeyId> denied_;
     int writes_ = 0;
+    int attempts_ = 0;
+    int failingWrite_ = 0;
 };
 
 } // namespace quarl::platform::fake

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstring>
 #include <functional>
 #include <optional>
 
@@ -102,7 +103,8 @@ HANDLE CreateTemporary(std::string_view target, std::wstring& name) {
 using Fill = std::function<std::optional<FileError>(HANDLE)>;
 
 // Fills a new temporary file beside the target and closes it; returns its name. `fill` writes
-// and flushes, giving the error to throw when it fails; `cannotCreate` gives the error for a
+// and flushes, giving the error to throw when it fails (an exception from it goes on, after the
+// temporary file); `cannotCreate` gives the error for a
 // temporary file that cannot be made (asked while the reason is current). A failure leaves no
 // file; a kill part-way leaves one that the next temporary file of the target removes.
 std::wstring FillTemporary(std::string_view target, const Fill& fill,
@@ -114,7 +116,14 @@ std::wstring FillTemporary(std::string_view target, const Fill& fill,
         File file(CreateTemporary(target, temporary));
         if (!file.valid())
             throw cannotCreate();
-        error = fill(file.get());
+        try {
+            error = fill(file.get());
+        } catch (...) {
+            // An exception from the fill (a copy's progress callback) goes on after the file.
+            file.close();
+            DeleteFileW(temporary.c_str());
+            throw;
+        }
     }
     if (!error)
         return temporary;
@@ -146,22 +155,43 @@ Fill WriteAll(const std::string& bytes, std::string_view path) {
     };
 }
 
-// Copies the rest of an open file in blocks of 8192 bytes and flushes the copy.
-Fill CopyAll(HANDLE from, const std::function<FileError()>& cannotWrite,
+// Copies an open file in blocks of 8192 bytes until a read returns nothing, checks that all
+// `total` bytes arrived, and flushes the copy; reports the bytes copied after each block.
+Fill CopyAll(HANDLE from, std::uint64_t total, const CopyProgress& progress,
+             const std::function<FileError()>& cannotWrite,
              const std::function<FileError()>& cannotRead) {
-    return [from, cannotWrite, cannotRead](HANDLE to) -> std::optional<FileError> {
-        char block[8192];
-        DWORD read = 0;
-        while (ReadFile(from, block, sizeof block, &read, nullptr)) {
-            if (read == 0)
-                return FlushFileBuffers(to) ? std::nullopt
-                                            : std::optional<FileError>(cannotWrite());
-            DWORD written = 0;
-            if (!WriteFile(to, block, read, &written, nullptr) || written != read)
-                return cannotWrite();
-        }
-        return cannotRead();
-    };
+    return
+        [from, total, &progress, cannotWrite, cannotRead](HANDLE to) -> std::optional<FileError> {
+            if (progress)
+                progress(0, total);
+            char block[8192];
+            std::uint64_t copied = 0;
+            DWORD read = 0;
+            while (ReadFile(from, block, sizeof block, &read, nullptr)) {
+                if (read == 0) {
+                    // A source that is not whole now is not copied as if it were.
+                    if (copied != total)
+                        return cannotRead();
+                    return FlushFileBuffers(to) ? std::nullopt
+                                                : std::optional<FileError>(cannotWrite());
+                }
+                DWORD written = 0;
+                if (!WriteFile(to, block, read, &written, nullptr) || written != read)
+                    return cannotWrite();
+                copied += read;
+                if (progress)
+                    progress(copied, total);
+            }
+            return cannotRead();
+        };
+}
+
+// The size of an open file; nothing when it cannot be told.
+std::optional<std::uint64_t> SizeOf(HANDLE file) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
 }
 
 // The source shared for reading only, so that nobody changes it while it is copied.
@@ -237,13 +267,15 @@ void Win32FileSystem::replaceTextFile(std::string_view path, std::string_view co
                             [&] { return Failure("Cannot create file", path); });
 }
 
-void Win32FileSystem::copyFile(std::string_view source, std::string_view destination) {
+void Win32FileSystem::copyFile(std::string_view source, std::string_view destination,
+                               const CopyProgress& progress) {
     // Into a temporary file beside the destination, then one move over it: a failure part-way
     // leaves the old destination whole.
     const std::string sourceName(source);
     const std::string destinationName(destination);
     File from(OpenToCopy(source));
-    if (!from.valid())
+    const auto total = from.valid() ? SizeOf(from.get()) : std::nullopt;
+    if (!total)
         throw FileError("Cannot open file " + sourceName);
     const DWORD existing = Attributes(destination);
     if (existing != INVALID_FILE_ATTRIBUTES &&
@@ -253,7 +285,7 @@ void Win32FileSystem::copyFile(std::string_view source, std::string_view destina
         return FileError("Cannot create file " + destinationName);
     };
     ReplaceThroughTemporary(destination,
-                            CopyAll(from.get(), cannotCreate,
+                            CopyAll(from.get(), *total, progress, cannotCreate,
                                     [&] { return FileError("Cannot open file " + sourceName); }),
                             cannotCreate);
     if (existing != INVALID_FILE_ATTRIBUTES)
@@ -269,14 +301,15 @@ std::string Win32FileSystem::writeTemporaryFile(std::string_view target, std::st
 std::string Win32FileSystem::copyToTemporaryFile(std::string_view source) {
     const std::string sourceName(source);
     File from(OpenToCopy(source));
-    if (!from.valid())
+    const auto total = from.valid() ? SizeOf(from.get()) : std::nullopt;
+    if (!total)
         throw FileError("Cannot open file " + sourceName);
     const std::function<FileError()> cannotCreate = [&] {
         return Failure("Cannot create file", source);
     };
     return Narrow(
         FillTemporary(source,
-                      CopyAll(from.get(), cannotCreate,
+                      CopyAll(from.get(), *total, {}, cannotCreate,
                               [&] { return FileError("Cannot open file " + sourceName); }),
                       cannotCreate));
 }
@@ -292,6 +325,52 @@ bool Win32FileSystem::moveFile(std::string_view source, std::string_view destina
         return false;
     return MoveFileExW(Widen(source).c_str(), Widen(destination).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool Win32FileSystem::sameContent(std::string_view first, std::string_view second) const {
+    if (!fileExists(first) || !fileExists(second))
+        return false;
+    const auto open = [](std::string_view path) {
+        HANDLE file =
+            CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            throw FileError("Cannot open file " + std::string(path));
+        return file;
+    };
+    File one(open(first));
+    File other(open(second));
+    LARGE_INTEGER oneSize{};
+    LARGE_INTEGER otherSize{};
+    if (!GetFileSizeEx(one.get(), &oneSize))
+        throw FileError("Cannot open file " + std::string(first));
+    if (!GetFileSizeEx(other.get(), &otherSize))
+        throw FileError("Cannot open file " + std::string(second));
+    if (oneSize.QuadPart != otherSize.QuadPart)
+        return false;
+    // Fills the block unless the file ends first; returns the bytes read.
+    const auto readBlock = [](HANDLE file, char* block, DWORD size, std::string_view path) {
+        DWORD filled = 0;
+        while (filled < size) {
+            DWORD read = 0;
+            if (!ReadFile(file, block + filled, size - filled, &read, nullptr))
+                throw FileError("Cannot open file " + std::string(path));
+            if (read == 0)
+                break;
+            filled += read;
+        }
+        return filled;
+    };
+    char oneBlock[8192];
+    char otherBlock[8192];
+    for (;;) {
+        const DWORD oneRead = readBlock(one.get(), oneBlock, sizeof oneBlock, first);
+        const DWORD otherRead = readBlock(other.get(), otherBlock, sizeof otherBlock, second);
+        if (oneRead != otherRead || std::memcmp(oneBlock, otherBlock, oneRead) != 0)
+            return false;
+        if (oneRead == 0)
+            return true;
+    }
 }
 
 bool Win32FileSystem::setArchiveOnly(std::string_view path) {
