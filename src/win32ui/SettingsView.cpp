@@ -272,11 +272,15 @@ void SettingsView::onDpiChanged() {
     }
 }
 
-bool SettingsView::onMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
+bool SettingsView::onMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
     if (message != WM_HELP)
         return false;
+    const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
+    const HWND focus = info && info->iContextType == HELPINFO_WINDOW
+                           ? static_cast<HWND>(info->hItemHandle)
+                           : GetFocus();
     host_.pullTexts();
-    form_.showHelp(controlOf(GetFocus()));
+    form_.showHelp(controlOf(focus));
     host_.reconcileAll();
     result = TRUE;
     return true;

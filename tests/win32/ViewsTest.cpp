@@ -238,10 +238,10 @@ TEST_F(SettingsViews, ClicksSlidesTypingAndRadioItemsReachTheModelAndEnableApply
 }
 
 TEST_F(SettingsViews, HelpReachesTheServiceFromF1AndWhatsThis) {
-    SetFocus(control(IDC_PAGE_GENERAL, IDC_CHK_GORE));
-    HELPINFO info{};
-    info.cbSize = sizeof info;
-    SendMessageW(window, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    const HWND gore = control(IDC_PAGE_GENERAL, IDC_CHK_GORE);
+    SetFocus(gore);
+    PostMessageW(gore, WM_KEYDOWN, VK_F1, 0);
+    host.processPendingMessages();
     using Call = platform::fake::FakeHelp::Call;
     using Kind = platform::fake::FakeHelp::Kind;
     ASSERT_FALSE(fake.help.calls().empty());
