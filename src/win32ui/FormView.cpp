@@ -269,7 +269,7 @@ void FormView::showPopupMenu(HWND clicked, LPARAM position) {
         // Labels and group boxes let the click through to the window under them: find the
         // control by its place instead.
         binding = findBinding(clicked);
-        if (!binding || binding->window() != clicked || !binding->control().popupMenu)
+        if (!binding || !binding->control().popupMenu)
             binding = bindingAt(screen);
     }
     if (!binding || !binding->control().popupMenu)
