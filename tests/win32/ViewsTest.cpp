@@ -209,6 +209,10 @@ TEST_F(SettingsViews, TheEightPagesShowOneAtATimeBehindTheirTabs) {
 TEST_F(SettingsViews, ClicksSlidesTypingAndRadioItemsReachTheModelAndEnableApply) {
     const HWND apply = page(IDC_BTN_APPLY);
     EXPECT_FALSE(IsWindowEnabled(apply));
+    // A pick-only list shows its item by selecting it.
+    EXPECT_EQ(SendMessageW(control(IDC_PAGE_MOUSE, IDC_CB_BUTTON2), CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(win32ui::WindowText(control(IDC_PAGE_MOUSE, IDC_CB_BUTTON2)),
+              "Right Click (Default)");
     SendMessageW(control(IDC_PAGE_GENERAL, IDC_CHK_GORE), BM_CLICK, 0, 0);
     EXPECT_TRUE(form.chkGore.checked());
     EXPECT_TRUE(IsWindowEnabled(apply));

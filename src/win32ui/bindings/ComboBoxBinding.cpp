@@ -57,7 +57,13 @@ private:
                              reinterpret_cast<LPARAM>(platform::win32::Widen(item).c_str()));
             text_ = "\x01"; // the list reset cleared the edit field: push the text again
         }
-        pushText(combo_.text);
+        if (combo_.editable) {
+            pushText(combo_.text);
+        } else if (text_ != combo_.text) {
+            // A pick-only list shows an item only by selecting it: its text cannot be set.
+            text_ = combo_.text;
+            SendMessageW(site_.window, CB_SETCURSEL, static_cast<WPARAM>(combo_.itemIndex()), 0);
+        }
     }
     ui::ComboBox& combo_;
     std::vector<std::string> items_;
