@@ -17,6 +17,8 @@
 #   QUARL_SHOT_WAIT    seconds to wait for the window (default 60)
 #   QUARL_SHOT_DPI     the screen's dots per inch for the picture (default 96; 144 is 150%, 192 is
 #                      200%)
+#   QUARL_SHOT_HELPER  a Windows command run in the prefix beside the program, e.g. to open
+#                      another window of it: QUARL_SHOT_HELPER='Z:\...\show_settings_page.exe 3'
 #   QUARL_SHOT_SETTLE  seconds to let the program work before the picture (default 1.5); 7 shows
 #                      the first ping result
 #   QUARL_LAUNCHER_EXE, QUARL_STANDIN_EXE  built programs for the prefix; by default read from
@@ -106,6 +108,10 @@ fi
 # --- Program --------------------------------------------------------------------------------
 (cd "$(dirname "$unix_exe")" && exec wine "$exe" "$@" </dev/null >/dev/null 2>&1) &
 app_pid=$!
+if [ -n "${QUARL_SHOT_HELPER:-}" ]; then
+    # shellcheck disable=SC2086
+    (wine $QUARL_SHOT_HELPER </dev/null >/dev/null 2>&1 &)
+fi
 
 # xdotool matches the caption as a regular expression.
 pattern=$(printf '%s' "$caption" | sed 's/[][\.*^$(){}+?|]/\\&/g')

@@ -128,6 +128,11 @@ INT_PTR FormView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
         return FALSE;
+    case WM_CONTEXTMENU:
+        host_.pullTexts();
+        showPopupMenu(reinterpret_cast<HWND>(wParam), lParam);
+        host_.reconcileAll();
+        return TRUE;
     case WM_CLOSE:
         form_.requestClose();
         host_.reconcileAll();
@@ -151,7 +156,7 @@ bool FormView::dispatchCommand(int id, int code, HWND control) {
     auto* binding = findBinding(control);
     if (!binding)
         return false;
-    binding->notify(code);
+    binding->notifyFrom(control, code);
     return true;
 }
 
@@ -204,7 +209,9 @@ Binding* FormView::bindingFor(UINT message, WPARAM wParam, LPARAM lParam) const 
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSTATIC: return findBinding(reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLORSTATIC:
+        // An editable drop-down list's edit field asks on the list's behalf.
+        return findBindingAround(reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
         return wParam ? findBinding(GetDlgItem(hwnd_, static_cast<int>(wParam))) : nullptr;
@@ -214,9 +221,77 @@ Binding* FormView::bindingFor(UINT message, WPARAM wParam, LPARAM lParam) const 
 
 Binding* FormView::findBinding(HWND hwnd) const {
     for (const auto& binding : bindings_)
-        if (binding->window() == hwnd)
+        if (binding->owns(hwnd))
             return binding.get();
     return nullptr;
+}
+
+Binding* FormView::findBindingAround(HWND hwnd) const {
+    for (HWND window = hwnd; window && window != hwnd_; window = GetParent(window))
+        if (auto* binding = findBinding(window))
+            return binding;
+    return nullptr;
+}
+
+const ui::Control* FormView::controlOf(HWND window) const {
+    const auto* binding = findBindingAround(window);
+    return binding ? &binding->control() : nullptr;
+}
+
+Binding* FormView::bindingAt(POINT screen) const {
+    Binding* found = nullptr;
+    LONG foundArea = 0;
+    for (const auto& binding : bindings_) {
+        RECT rect;
+        if (!IsWindowVisible(binding->window()) || !GetWindowRect(binding->window(), &rect) ||
+            !PtInRect(&rect, screen))
+            continue;
+        const LONG area = (rect.right - rect.left) * (rect.bottom - rect.top);
+        if (!found || area < foundArea) {
+            found = binding.get();
+            foundArea = area;
+        }
+    }
+    return found;
+}
+
+void FormView::showPopupMenu(HWND clicked, LPARAM position) {
+    POINT screen{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    Binding* binding = nullptr;
+    if (position == -1) {
+        // From the keyboard: the focused control, the menu at its corner.
+        binding = findBindingAround(GetFocus());
+        RECT rect{};
+        if (binding)
+            GetWindowRect(binding->window(), &rect);
+        screen = {rect.left, rect.bottom};
+    } else {
+        // Labels and group boxes let the click through to the window under them: find the
+        // control by its place instead.
+        binding = findBinding(clicked);
+        if (!binding || !binding->control().popupMenu)
+            binding = bindingAt(screen);
+    }
+    if (!binding || !binding->control().popupMenu)
+        return;
+    auto& menu = *binding->control().popupMenu;
+    menu.popup(binding->control());
+    host_.reconcileAll();
+    HMENU native = CreatePopupMenu();
+    for (std::size_t index = 0; index < menu.items.size(); ++index) {
+        const auto* item = menu.items[index];
+        if (!item) {
+            AppendMenuW(native, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        AppendMenuW(native, MF_STRING | (item->available() ? 0 : MF_GRAYED), index + 1,
+                    Widen(item->caption).c_str());
+    }
+    const auto chosen = TrackPopupMenu(native, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y,
+                                       0, hwnd_, nullptr);
+    DestroyMenu(native);
+    if (chosen > 0 && static_cast<std::size_t>(chosen) <= menu.items.size())
+        menu.items[static_cast<std::size_t>(chosen) - 1]->click();
 }
 
 const std::string* FormView::commandHint(int id) const {

@@ -46,7 +46,8 @@ protected:
     // Binds a template control to a model control; the binding class follows from the model
     // control's kind (an overload of MakeBinding, found through BindingSite).
     template <class Model> void bind(int id, Model& control) {
-        const BindingSite site{hwnd_, id, GetDlgItem(hwnd_, id)};
+        const HWND window = findItem(id);
+        const BindingSite site{window ? GetParent(window) : hwnd_, id, window};
         if (!site.window) {
             missing_.push_back(id);
             return;
@@ -60,6 +61,12 @@ protected:
     // Resizes the window for a client area of the given size at 96 DPI, scaled to the window's.
     // Centred on the screen when asked, otherwise where it is.
     void sizeClientArea(int width, int height, bool centre) const;
+
+    // A control of the window by its ID: the dialog's own, unless the view hosts controls in
+    // windows of its own (pages).
+    virtual HWND findItem(int id) const { return GetDlgItem(hwnd_, id); }
+    // The model control of a window, or of the nearest window around it that is bound.
+    const ui::Control* controlOf(HWND window) const;
 
     // Called once the window exists, before the first reconcile.
     virtual void onCreate() {}
@@ -81,6 +88,12 @@ private:
     bool dispatchCommand(int id, int code, HWND control);
     void rescale(int dpi, const RECT& suggested);
     Binding* findBinding(HWND hwnd) const;
+    Binding* findBindingAround(HWND hwnd) const;
+    // The bound control under a point on the screen: the smallest visible one, so that a label
+    // wins over the group box around it and a control over its page.
+    Binding* bindingAt(POINT screen) const;
+    // The right-click menu of the control the player right-clicked, when it has one.
+    void showPopupMenu(HWND clicked, LPARAM position);
     // The binding a message the dialog receives on a control's behalf is for, or nullptr.
     Binding* bindingFor(UINT message, WPARAM wParam, LPARAM lParam) const;
 

@@ -2,7 +2,7 @@
 
 // The Local IP Addresses window's IDs.
 
-#define IDD_LOCALADDRESSES 250
+#define IDD_LOCALADDRESSES 230
 
 #define IDC_GRP_LOCALADDRESSES 1501
 #define IDC_PNL_IP1 1502

@@ -115,10 +115,33 @@ void ViewHost::trackHint(const MSG& message) {
 
 bool ViewHost::preTranslate(MSG& message) {
     trackHint(message);
+    if (message.message == WM_KEYDOWN && message.wParam == VK_F1 && message.hwnd &&
+        GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0)
+        return sendHelp(message.hwnd);
     // Indexes, not iterators: a message handled here may show a window whose view is new.
     for (std::size_t i = 0; i < views_.size(); ++i)
         if (views_[i]->hwnd() && IsDialogMessageW(views_[i]->hwnd(), &message))
             return true;
+    return false;
+}
+
+bool ViewHost::sendHelp(HWND focus) {
+    // The dialog manager takes the key before any translation could make WM_HELP of it.
+    const HWND root = GetAncestor(focus, GA_ROOT);
+    for (const auto* view : views_) {
+        if (view->hwnd() != root)
+            continue;
+        HELPINFO info{};
+        info.cbSize = sizeof info;
+        info.iContextType = HELPINFO_WINDOW;
+        info.iCtrlId = GetDlgCtrlID(focus);
+        info.hItemHandle = focus;
+        const DWORD position = GetMessagePos();
+        info.MousePos = {static_cast<short>(LOWORD(position)),
+                         static_cast<short>(HIWORD(position))};
+        SendMessageW(root, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+        return true;
+    }
     return false;
 }
 

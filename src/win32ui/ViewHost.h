@@ -64,6 +64,8 @@ private:
     void guarded(const std::function<void()>& event);
     bool preTranslate(MSG& message);
     void trackHint(const MSG& message);
+    // F1 in one of the views' windows: WM_HELP to that window.
+    bool sendHelp(HWND focus);
     void dispatch(MSG& message);
     Waiting waiting() const;
     // Hands a signalled object to its source, as an event dispatched into the model.

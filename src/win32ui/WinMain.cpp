@@ -3,9 +3,11 @@
 #include "app/Launcher.h"
 #include "platform/win32/Text.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Help.h"
 #include "platform/win32/Win32IcmpEcho.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Services.h"
+#include "settings/SettingsHelp.h"
 #include "win32ui/MainView.h"
 #include "win32ui/ViewHost.h"
 #include "win32ui/Windows.h"
@@ -63,6 +65,8 @@ int Run() {
     platform::win32::Win32IcmpEcho icmp;
     platform::win32::Win32Clipboard clipboard;
     platform::win32::Win32LocalAddresses localAddresses;
+    platform::win32::Win32Help help(
+        [](int context) { return std::string(settings::PopupText(context)); });
     std::unique_ptr<win32ui::ViewHost> host;
 
     // The view host is the message pump, and it needs the application that the launcher owns:
@@ -74,19 +78,9 @@ int Run() {
                 host->processPendingMessages();
         }
     } pump;
-    platform::Platform services{registry,
-                                files,
-                                dialogs,
-                                kernel,
-                                pump,
-                                shell,
-                                windows,
-                                icmp,
-                                Arguments(),
-                                ExecutableName(),
-                                platform::NoHelp::instance(),
-                                clipboard,
-                                localAddresses};
+    platform::Platform services{registry, files,     dialogs,       kernel,      pump,
+                                shell,    windows,   icmp,          Arguments(), ExecutableName(),
+                                help,     clipboard, localAddresses};
     app::Launcher launcher(services);
     host = std::make_unique<win32ui::ViewHost>(launcher.application);
     host->addWaitSource(icmp);

@@ -5,6 +5,7 @@
 #include "win32ui/LocalAddressesView.h"
 #include "win32ui/PingStatsView.h"
 #include "win32ui/ResumeView.h"
+#include "win32ui/SettingsView.h"
 
 #include <memory>
 
@@ -25,7 +26,7 @@ std::vector<WindowEntry> SecondaryWindows(app::Launcher& launcher) {
         {launcher.frmTool, ViewOf<EmptyView>(launcher.frmTool), main},
         {launcher.AboutBox, ViewOf<EmptyView>(launcher.AboutBox), main},
         {launcher.frmAddressBook, ViewOf<EmptyView>(launcher.frmAddressBook), main},
-        {launcher.frmSettings, ViewOf<EmptyView>(launcher.frmSettings), main},
+        {launcher.frmSettings, ViewOf<SettingsView>(launcher.frmSettings), main},
         {launcher.frmModInfo, ViewOf<EmptyView>(launcher.frmModInfo), main},
         {launcher.frmResume, ViewOf<ResumeView>(launcher.frmResume), main},
         {launcher.frmIPAddress, ViewOf<LocalAddressesView>(launcher.frmIPAddress), main},

@@ -1,12 +1,14 @@
 // The native views over a launcher on the fake platform: templates and bindings agree, and the
 // views keep working through failures, a change of screen scale and the end of the session.
 #include "app/Launcher.h"
+#include "settings/SettingsForm.h"
 #include "config/LauncherKey.h"
 #include "platform/fake/FakePlatform.h"
 #include "win32ui/EmptyViewIds.h"
 #include "win32ui/FormView.h"
 #include "win32ui/MainView.h"
 #include "win32ui/MainViewIds.h"
+#include "win32ui/SettingsViewIds.h"
 #include "win32ui/ViewHost.h"
 #include "win32ui/Windows.h"
 
@@ -135,6 +137,129 @@ TEST_F(Views, TheEndOfTheSessionSavesTheState) {
     EXPECT_TRUE(launcher.frmMain.closed());
     EXPECT_TRUE(fake.registry.readValue(platform::RootKey::CurrentUser, config::kLauncherKey,
                                         "UseNetwork"));
+}
+
+// The settings window over the main one, its view made by the showing.
+class SettingsViews : public Views {
+protected:
+    SettingsViews() {
+        launcher.frmSettings.showModal(launcher.frmMain, true);
+        host.reconcileAll();
+        for (const auto* view : host.views())
+            if (&view->form() == &launcher.frmSettings)
+                window = view->hwnd();
+    }
+    HWND page(int id) const { return GetDlgItem(window, id); }
+    HWND control(int pageId, int id) const { return GetDlgItem(page(pageId), id); }
+    void choosePage(int index) {
+        const HWND tab = page(IDC_TAB_SETTINGS);
+        SendMessageW(tab, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+        NMHDR header{tab, IDC_TAB_SETTINGS, TCN_SELCHANGE};
+        SendMessageW(window, WM_NOTIFY, IDC_TAB_SETTINGS, reinterpret_cast<LPARAM>(&header));
+    }
+    std::wstring tabCaption(int index) const {
+        wchar_t text[32] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = 32;
+        SendMessageW(page(IDC_TAB_SETTINGS), TCM_GETITEMW, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+
+    settings::SettingsForm& form = launcher.frmSettings;
+    HWND window = nullptr;
+};
+
+TEST_F(SettingsViews, TheEightPagesShowOneAtATimeBehindTheirTabs) {
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(IsWindowVisible(main.hwnd()));
+    const wchar_t* captions[] = {L"Launcher", L"Mouse",   L"General",   L"Sound",
+                                 L"Graphics", L"MP Game", L"MP Server", L"Urban Ops"};
+    ASSERT_EQ(SendMessageW(page(IDC_TAB_SETTINGS), TCM_GETITEMCOUNT, 0, 0), 8);
+    for (int index = 0; index < 8; ++index)
+        EXPECT_EQ(tabCaption(index), captions[index]);
+    EXPECT_TRUE(IsWindowVisible(page(IDC_PAGE_LAUNCHER)));
+    EXPECT_FALSE(IsWindowVisible(page(IDC_PAGE_SOUND)));
+
+    choosePage(3);
+    EXPECT_EQ(form.PageControl1.activePageIndex(), 3);
+    EXPECT_TRUE(IsWindowVisible(page(IDC_PAGE_SOUND)));
+    EXPECT_FALSE(IsWindowVisible(page(IDC_PAGE_LAUNCHER)));
+
+    // Without Urban Ops the page and its fields are disabled, the fields painted silver.
+    ASSERT_FALSE(launcher.session.urbanOps || launcher.session.covertOps);
+    EXPECT_FALSE(IsWindowEnabled(page(IDC_PAGE_URBANOPS)));
+    const HWND field = control(IDC_PAGE_URBANOPS, IDC_EDT_UOSERVERNAME);
+    HDC dc = GetDC(field);
+    EXPECT_NE(SendMessageW(page(IDC_PAGE_URBANOPS), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(field)),
+              0);
+    EXPECT_EQ(GetBkColor(dc), RGB(0xC0, 0xC0, 0xC0));
+    ReleaseDC(field, dc);
+
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_TRUE(IsWindowVisible(main.hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
+}
+
+TEST_F(SettingsViews, ClicksSlidesTypingAndRadioItemsReachTheModelAndEnableApply) {
+    const HWND apply = page(IDC_BTN_APPLY);
+    EXPECT_FALSE(IsWindowEnabled(apply));
+    // A pick-only list shows its item by selecting it.
+    EXPECT_EQ(SendMessageW(control(IDC_PAGE_MOUSE, IDC_CB_BUTTON2), CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(win32ui::WindowText(control(IDC_PAGE_MOUSE, IDC_CB_BUTTON2)),
+              "Right Click (Default)");
+    SendMessageW(control(IDC_PAGE_GENERAL, IDC_CHK_GORE), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.chkGore.checked());
+    EXPECT_TRUE(IsWindowEnabled(apply));
+
+    const HWND bar = control(IDC_PAGE_SOUND, IDC_TRK_AMBIENTSOUND);
+    EXPECT_EQ(SendMessageW(bar, TBM_GETRANGEMAX, 0, 0), 20);
+    SendMessageW(bar, TBM_SETPOS, TRUE, 15);
+    SendMessageW(page(IDC_PAGE_SOUND), WM_HSCROLL, TB_THUMBPOSITION, reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(form.AmbientSoundVolume.position(), 15);
+
+    SendMessageW(control(IDC_PAGE_MPGAME, IDC_RG_GENDER + 2), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.rgGender.itemIndex(), 1);
+    EXPECT_EQ(SendMessageW(control(IDC_PAGE_MPGAME, IDC_RG_GENDER + 2), BM_GETCHECK, 0, 0),
+              BST_CHECKED);
+
+    SendMessageW(control(IDC_PAGE_MPGAME, IDC_EDT_PLAYERNAME), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"Ding"));
+    EXPECT_EQ(form.txtPlayerName.text, "Ding");
+
+    form.btnSave.enabled = false;
+    host.reconcileAll();
+    SendMessageW(control(IDC_PAGE_MOUSE, IDC_CB_BUTTON4), CB_SETCURSEL, 44, 0);
+    SendMessageW(page(IDC_PAGE_MOUSE), WM_COMMAND, MAKEWPARAM(IDC_CB_BUTTON4, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(control(IDC_PAGE_MOUSE, IDC_CB_BUTTON4)));
+    EXPECT_EQ(form.Button4.itemIndex(), 44);
+    EXPECT_TRUE(IsWindowEnabled(apply));
+}
+
+TEST_F(SettingsViews, HelpReachesTheServiceFromF1AndWhatsThis) {
+    const HWND gore = control(IDC_PAGE_GENERAL, IDC_CHK_GORE);
+    SetFocus(gore);
+    PostMessageW(gore, WM_KEYDOWN, VK_F1, 0);
+    host.processPendingMessages();
+    using Call = platform::fake::FakeHelp::Call;
+    using Kind = platform::fake::FakeHelp::Kind;
+    ASSERT_FALSE(fake.help.calls().empty());
+    EXPECT_EQ(fake.help.calls().back(), (Call{Kind::Topic, launcher.application.helpFile, 3042}));
+
+    // The menu takes the keys waiting for it: its first item, "What's This?".
+    const HWND label = control(IDC_PAGE_MPGAME, IDC_LBL_PLAYERNAME);
+    RECT rect;
+    GetWindowRect(label, &rect);
+    PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(label, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(label),
+                 MAKELPARAM(rect.left + 2, rect.top + 2));
+    EXPECT_EQ(fake.help.calls().back(), (Call{Kind::Popup, launcher.application.helpFile, 3080}));
 }
 
 // A window that announces a longer text than it then copies.

@@ -26,7 +26,7 @@ void Binding::reconcile() {
         enabled_ = control_.enabled;
         EnableWindow(site_.window, enabled_);
     }
-    if (first || visible_ != control_.visible) {
+    if (showsItself() && (first || visible_ != control_.visible)) {
         visible_ = control_.visible;
         ShowWindow(site_.window, visible_ ? SW_SHOWNA : SW_HIDE);
     }
@@ -40,6 +40,25 @@ void Binding::pushText(const std::string& text) {
     text_ = text;
     if (WindowText(site_.window) != text)
         SetWindowTextW(site_.window, Widen(text).c_str());
+}
+
+BackgroundBrush::~BackgroundBrush() {
+    if (brush_)
+        DeleteObject(brush_);
+}
+
+bool BackgroundBrush::paint(std::optional<ui::Color> color, HDC dc, INT_PTR& result) {
+    if (!color)
+        return false;
+    if (!brush_ || color_ != *color) {
+        if (brush_)
+            DeleteObject(brush_);
+        color_ = *color;
+        brush_ = CreateSolidBrush(RGB((color_ >> 16) & 0xFF, (color_ >> 8) & 0xFF, color_ & 0xFF));
+    }
+    SetBkColor(dc, RGB((color_ >> 16) & 0xFF, (color_ >> 8) & 0xFF, color_ & 0xFF));
+    result = reinterpret_cast<INT_PTR>(brush_);
+    return true;
 }
 
 void Binding::pushCheck(bool checked) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace quarl::win32ui {
@@ -34,8 +35,13 @@ public:
     const ui::Control& control() const { return control_; }
 
     void reconcile();
+    // Whether the window, or one of the windows the binding drives beside it (a radio group's
+    // items), is this one.
+    virtual bool owns(HWND window) const { return window == site_.window; }
     // A WM_COMMAND notification code from the control.
     virtual void notify(int /*code*/) {}
+    // The same, from one of the windows the binding owns.
+    virtual void notifyFrom(HWND /*from*/, int code) { notify(code); }
     // Reads what the player typed into the model: a change notification is not always sent
     // (text set by another program, for one).
     virtual void pull() {}
@@ -46,6 +52,8 @@ public:
 protected:
     // The kind's own state; first is true at the first reconcile.
     virtual void reconcileContent(bool first) = 0;
+    // False for a window whose visibility another binding decides (a page of a page control).
+    virtual bool showsItself() const { return true; }
     // Sets the window's text only when it differs, so that no change notification or flicker
     // follows a reconcile that changes nothing.
     void pushText(const std::string& text);
@@ -60,6 +68,22 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     int check_ = -1;
+};
+
+// The background a control of the window's own colour paints with (WM_CTLCOLOR...): a brush
+// made when the colour is first asked for and kept until it changes.
+class BackgroundBrush {
+public:
+    BackgroundBrush() = default;
+    BackgroundBrush(const BackgroundBrush&) = delete;
+    BackgroundBrush& operator=(const BackgroundBrush&) = delete;
+    ~BackgroundBrush();
+    // False without a colour: the control paints as the system would.
+    bool paint(std::optional<ui::Color> color, HDC dc, INT_PTR& result);
+
+private:
+    HBRUSH brush_ = nullptr;
+    ui::Color color_ = 0;
 };
 
 // A window's whole text: as many characters as GetWindowTextW copied, which may be fewer than

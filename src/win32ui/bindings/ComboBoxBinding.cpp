@@ -33,8 +33,22 @@ public:
             combo_.text = text_;
     }
 
+    bool message(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) override {
+        switch (message) {
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+            return background_.paint(combo_.color, reinterpret_cast<HDC>(wParam), result);
+        default: return false;
+        }
+    }
+
 private:
     void reconcileContent(bool first) override {
+        if (color_ != combo_.color) {
+            color_ = combo_.color;
+            InvalidateRect(site_.window, nullptr, TRUE);
+        }
         if (first || items_ != combo_.items) {
             items_ = combo_.items;
             SendMessageW(site_.window, CB_RESETCONTENT, 0, 0);
@@ -43,10 +57,18 @@ private:
                              reinterpret_cast<LPARAM>(platform::win32::Widen(item).c_str()));
             text_ = "\x01"; // the list reset cleared the edit field: push the text again
         }
-        pushText(combo_.text);
+        if (combo_.editable) {
+            pushText(combo_.text);
+        } else if (text_ != combo_.text) {
+            // A pick-only list shows an item only by selecting it: its text cannot be set.
+            text_ = combo_.text;
+            SendMessageW(site_.window, CB_SETCURSEL, static_cast<WPARAM>(combo_.itemIndex()), 0);
+        }
     }
     ui::ComboBox& combo_;
     std::vector<std::string> items_;
+    std::optional<ui::Color> color_;
+    BackgroundBrush background_;
 };
 
 } // namespace

@@ -17,8 +17,22 @@ public:
         edit_.setText(text_);
     }
 
+    bool message(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) override {
+        switch (message) {
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+            return background_.paint(edit_.color, reinterpret_cast<HDC>(wParam), result);
+        default: return false;
+        }
+    }
+
 private:
     void reconcileContent(bool first) override {
+        if (color_ != edit_.color) {
+            color_ = edit_.color;
+            InvalidateRect(site_.window, nullptr, TRUE);
+        }
         if (first || maxLength_ != edit_.maxLength) {
             maxLength_ = edit_.maxLength;
             SendMessageW(site_.window, EM_LIMITTEXT, edit_.maxLength, 0);
@@ -27,6 +41,8 @@ private:
     }
     ui::Edit& edit_;
     std::size_t maxLength_ = 0;
+    std::optional<ui::Color> color_;
+    BackgroundBrush background_;
 };
 
 } // namespace

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/Help.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace quarl::platform::win32 {
+
+// Help without a viewer yet: contents, index and topics show nothing. A pop-up shows its text,
+// compiled into the program and found through the lookup given, in a small window at the mouse
+// pointer, owned by the active window; a click, a key or another window's activation closes it.
+class Win32Help final : public Help {
+public:
+    // The text of a pop-up topic by number; empty for none.
+    using PopupText = std::function<std::string(int context)>;
+    explicit Win32Help(PopupText popupText);
+    Win32Help(const Win32Help&) = delete;
+    Win32Help& operator=(const Win32Help&) = delete;
+    ~Win32Help() override;
+
+    void showContents(const std::string&) override {}
+    void searchKeyword(const std::string&) override {}
+    void showTopic(const std::string&, int) override {}
+    void showPopup(const std::string& helpFile, int context) override;
+
+    // The window of the pop-up shown, or nullptr.
+    HWND popup() const { return popup_; }
+    static constexpr const wchar_t* kClassName = L"QuarlHelpPopup";
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    PopupText popupText_;
+    HWND popup_ = nullptr;
+    HFONT font_ = nullptr;
+};
+
+} // namespace quarl::platform::win32
