@@ -203,8 +203,20 @@ bool GridBinding::notification(const NMHDR& header, INT_PTR& result) {
             // TRUE keeps the column as it is.
             result = grid_.resizableColumns && grid_.enabled ? FALSE : TRUE;
             return true;
+        case HDN_ENDTRACKW:
+        case HDN_ENDTRACKA: {
+            // Sent before the header takes the new width, and the one a list view passes on
+            // everywhere.
+            const auto& change = reinterpret_cast<const NMHEADERW&>(header);
+            const auto column = static_cast<std::size_t>(change.iItem);
+            if (change.pitem && (change.pitem->mask & HDI_WIDTH) && change.iItem >= 0 &&
+                column < columns_.size() && column < grid_.columns.size() &&
+                scaled(columns_[column].width) != change.pitem->cxy)
+                columns_[column].width = grid_.columns[column].width = unscaled(change.pitem->cxy);
+            return false;
+        }
         case HDN_ITEMCHANGEDW:
-        case HDN_ITEMCHANGEDA: pullWidths(); return true;
+        case HDN_ITEMCHANGEDA: pullWidths(); return false;
         default: return false;
         }
     }
