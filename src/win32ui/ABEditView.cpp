@@ -25,12 +25,17 @@ void ABEditView::onCreate() {
     bind(IDC_BTN_ABHELP, form_.btnHelp);
 }
 
-bool ABEditView::onMessage(UINT message, WPARAM, LPARAM, INT_PTR&) {
-    if (message == WM_PAINT) {
-        form_.paint();
-        host_.reconcileAll();
-    }
-    return false; // the dialog paints itself
+bool ABEditView::onMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
+    if (message != WM_PAINT)
+        return false;
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd(), &paint);
+    EndPaint(hwnd(), &paint);
+    // After EndPaint: coming to the front must not find the window still waiting for this paint.
+    form_.paint();
+    host_.reconcileAll();
+    result = 0;
+    return true;
 }
 
 } // namespace quarl::win32ui

@@ -214,6 +214,7 @@ Binding* FormView::bindingFor(UINT message, WPARAM wParam, LPARAM lParam) const 
             return binding;
         return from ? findBinding(GetParent(from)) : nullptr;
     }
+    case WM_CONTEXTMENU: return findBinding(reinterpret_cast<HWND>(wParam));
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
@@ -300,8 +301,12 @@ void FormView::showOrHide(bool visible) {
 void FormView::comeToFront() {
     if (!form_.visible())
         return;
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(hwnd_);
+    // Only a window not yet in front is moved: a window that asks on every paint (the entry
+    // editor) must not bring itself another paint.
+    if (GetForegroundWindow() != hwnd_) {
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetForegroundWindow(hwnd_);
+    }
     if (const auto* focus = form_.focusRequest())
         for (const auto& binding : bindings_)
             if (&binding->control() == focus) {

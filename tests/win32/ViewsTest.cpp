@@ -270,6 +270,34 @@ TEST_F(Views, TheAddressBookKeepsItsPlaceAndStateThroughTheWindowPlacement) {
     EXPECT_EQ(stored(config::kMainPosKey, "State"), "2");
 }
 
+// The editor comes to the front at every paint: that must not bring it another paint.
+TEST_F(Views, TheGridsMenuOpensTheEntryEditorWhichSettlesOverTheBook) {
+    launcher.frmAddressBook.show();
+    host.reconcileAll();
+    // Shift+F10 on the grid opens its menu, where "r" picks "P&roperties".
+    const HWND book = viewOf(launcher.frmAddressBook)->hwnd();
+    PostMessageW(book, WM_KEYDOWN, 'R', 0);
+    PostMessageW(book, WM_CHAR, 'r', 0);
+    SendMessageW(book, WM_CONTEXTMENU,
+                 reinterpret_cast<WPARAM>(GetDlgItem(book, IDC_GRD_ADDRESSBOOK)), -1);
+    const auto* editor = viewOf(launcher.frmABEdit);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(IsWindowVisible(editor->hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(viewOf(launcher.frmAddressBook)->hwnd()));
+    int paints = 0;
+    MSG message;
+    const DWORD end = GetTickCount() + 500;
+    while (GetTickCount() < end) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            paints += message.hwnd == editor->hwnd() && message.message == WM_PAINT;
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+    EXPECT_LE(paints, 3);
+    EXPECT_EQ(launcher.frmABEdit.txtJoinPort.text, "2346");
+}
+
 // A logoff or shutdown saves the window's state as a close does.
 TEST_F(Views, TheEndOfTheSessionSavesTheState) {
     EXPECT_EQ(SendMessageW(main.hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);

@@ -188,6 +188,22 @@ void GridBinding::pullWidths() {
 bool GridBinding::message(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
     if (message == WM_NOTIFY)
         return notification(*reinterpret_cast<const NMHDR*>(lParam), result);
+    if (message == WM_CONTEXTMENU) {
+        // The right button, or the keyboard (Shift+F10): then the menu opens at the selected row.
+        if (!grid_.popupMenu || !grid_.enabled)
+            return false;
+        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (lParam == -1) {
+            RECT rect{};
+            rect.left = LVIR_BOUNDS;
+            SendMessageW(site_.window, LVM_GETITEMRECT, grid_.selectedRow(),
+                         reinterpret_cast<LPARAM>(&rect));
+            point = {rect.left + 8, rect.bottom};
+            ClientToScreen(site_.window, &point);
+        }
+        showPopup(point);
+        return true;
+    }
     return mouse(message, lParam);
 }
 
@@ -242,14 +258,6 @@ bool GridBinding::notification(const NMHDR& header, INT_PTR& result) {
             return false;
         grid_.doubleClick();
         return true;
-    case NM_RCLICK: {
-        if (!grid_.popupMenu || !grid_.enabled)
-            return false;
-        POINT point = reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction;
-        ClientToScreen(site_.window, &point);
-        showPopup(point);
-        return true;
-    }
     case LVN_BEGINDRAG: {
         const int row = reinterpret_cast<const NMLISTVIEW&>(header).iItem;
         if (!grid_.movableRows || !grid_.enabled || row < 0 ||
