@@ -23,6 +23,7 @@
 #                      each, the current window is clicked, the xdotool keys are typed, and the
 #                      window with the caption becomes the current one, e.g.
 #                      QUARL_SHOT_STEPS='alt+m b=Address Book;shift+F10 r=frmABEdit'
+#   QUARL_SHOT_STEP_WAIT  seconds to let each step's window settle (default 1)
 #   QUARL_LAUNCHER_EXE, QUARL_STANDIN_EXE  built programs for the prefix; by default read from
 #                      build/windows/demo/paths.sh
 #   QUARL_WINE_BITS    64 uses the x86-64 build (build/windows64) under 64-bit Wine; that is the
