@@ -21,6 +21,11 @@
 #                      another window of it: QUARL_SHOT_HELPER='Z:\...\show_settings_page.exe 3'
 #   QUARL_SHOT_SETTLE  seconds to let the program work before the picture (default 1.5); 7 shows
 #                      the first ping result
+#   QUARL_SHOT_STEPS   windows to open on the way to the one pictured, as "KEYS=CAPTION;..."; for
+#                      each, the current window is clicked, the xdotool keys are typed, and the
+#                      window with the caption becomes the current one, e.g.
+#                      QUARL_SHOT_STEPS='alt+m b=Address Book;shift+F10 r=frmABEdit'
+#   QUARL_SHOT_STEP_WAIT  seconds to let each step's window settle (default 1)
 #   QUARL_LAUNCHER_EXE, QUARL_STANDIN_EXE  built programs for the prefix; by default read from
 #                      build/windows/demo/paths.sh
 #   QUARL_WINE_BITS    64 uses the x86-64 build (build/windows64) under 64-bit Wine; that is the
@@ -132,6 +137,36 @@ if [ -z "$window" ]; then
 fi
 sleep "${QUARL_SHOT_SETTLE:-1.5}" # let start-up work (lists, first paint) finish
 
+# Waits for a visible window with the caption; prints its id.
+find_window() {
+    local pattern found limit=$((SECONDS + wait_seconds))
+    pattern=$(printf '%s' "$1" | sed 's/[][\.*^$(){}+?|]/\\&/g')
+    while [ $SECONDS -lt $limit ]; do
+        found=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n 1 || true)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+first_window=$window
+if [ -n "${QUARL_SHOT_STEPS:-}" ]; then
+    IFS=';' read -r -a steps <<<"$QUARL_SHOT_STEPS"
+    for step in "${steps[@]}"; do
+        keys=${step%%=*}
+        next=${step#*=}
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        xdotool mousemove $((X + WIDTH / 2)) $((Y + 8)) click 1 >/dev/null 2>&1 || true
+        sleep 0.3
+        # shellcheck disable=SC2086
+        xdotool key --clearmodifiers $keys >/dev/null 2>&1 || true
+        if ! window=$(find_window "$next"); then
+            echo "screenshot: no window \"$next\" after the keys $keys" >&2
+            exit 1
+        fi
+        sleep "${QUARL_SHOT_STEP_WAIT:-1}"
+    done
+fi
+
 crop=()
 if [ "${QUARL_SHOT_FULL:-0}" != 1 ]; then
     eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH, HEIGHT
@@ -158,6 +193,7 @@ close_wait() {
 }
 # Without a window manager, keys go to the window under the pointer, and Wine gives a freshly
 # started window the keyboard only once it is clicked: click its caption first.
+window=$first_window
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + 8)) click 1 >/dev/null 2>&1 || true
 sleep 0.3

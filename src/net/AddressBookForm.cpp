@@ -53,6 +53,8 @@ AddressBookForm::AddressBookForm(platform::Platform& platform, const config::Ses
     mnuNew.caption = "&New";
     mnuDelete.caption = "&Delete";
     mnuProperties.caption = "P&roperties";
+    ABGridMenu.items = {&mnuNew, nullptr, &mnuDelete, nullptr, &mnuProperties};
+    ABGrid.popupMenu = &ABGridMenu;
 
     atbUse.onClick = [this] { ABGridDblClick(); };
     atbNew.onClick = mnuNew.onClick = [this] { atbNewClick(); };

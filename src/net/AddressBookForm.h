@@ -42,6 +42,7 @@ public:
     ui::MenuItem mnuNew{"mnuNew"};
     ui::MenuItem mnuDelete{"mnuDelete"};
     ui::MenuItem mnuProperties{"mnuProperties"};
+    ui::PopupMenu ABGridMenu;
 
     // Shared with the entry editor: the row it shows and writes back, and whether that row was
     // added for a new entry that the editor has not yet closed on.

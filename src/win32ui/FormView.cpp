@@ -3,6 +3,7 @@
 #include "base/ScopeExit.h"
 #include "platform/win32/Text.h"
 #include "win32ui/ViewHost.h"
+#include "win32ui/WindowPlacement.h"
 
 #include <commctrl.h>
 
@@ -29,6 +30,10 @@ int WindowDpi(HWND window) {
 
 FormView::FormView(ViewHost& host, ui::Form& form, int dialogId)
     : host_(host), form_(form), dialogId_(dialogId) {}
+
+void FormView::keepPosition(config::ConfigStore& store, const app::PositionKeeper& keeper) {
+    placement_ = std::make_unique<PlacementKeeper>(store, keeper);
+}
 
 FormView::~FormView() {
     if (font_)
@@ -96,9 +101,13 @@ INT_PTR FormView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         caption_ = form_.caption;
         SetWindowTextW(hwnd_, Widen(caption_).c_str());
         onCreate();
+        if (placement_)
+            placement_->restore(hwnd_);
         host_.reconcileAll();
         return TRUE;
     }
+    if (message == WM_DESTROY && placement_)
+        placement_->save(hwnd_);
     if (onMessage(message, wParam, lParam, result))
         return result;
     if (Binding* binding = bindingFor(message, wParam, lParam)) {
@@ -203,7 +212,21 @@ void FormView::bindTimer(UINT_PTR id, ui::Timer& timer) {
 
 Binding* FormView::bindingFor(UINT message, WPARAM wParam, LPARAM lParam) const {
     switch (message) {
-    case WM_NOTIFY: return findBinding(reinterpret_cast<const NMHDR*>(lParam)->hwndFrom);
+    case WM_NOTIFY: {
+        // A list view passes its header's notifications on: they are the list view's.
+        const HWND from = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+        if (Binding* binding = findBinding(from))
+            return binding;
+        return from ? findBinding(GetParent(from)) : nullptr;
+    }
+    case WM_CONTEXTMENU: return findBinding(reinterpret_cast<HWND>(wParam));
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+        for (const auto& binding : bindings_)
+            if (binding->tracksMouse())
+                return binding.get();
+        return nullptr;
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_CTLCOLORBTN:
@@ -340,6 +363,34 @@ void FormView::pullTexts() {
         binding->pull();
 }
 
+void FormView::showOrHide(bool visible) {
+    if (visible && !shown_ && placement_)
+        placement_->showFirst(hwnd_);
+    else
+        ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+    shown_ = shown_ || visible;
+}
+
+// The form asked to be in front, with the keyboard focus in one of its controls when it named
+// one. Only a visible window comes forward.
+void FormView::comeToFront() {
+    if (!form_.visible())
+        return;
+    // Only a window not yet in front is moved: a window that asks on every paint (the entry
+    // editor) must not bring itself another paint.
+    if (GetForegroundWindow() != hwnd_) {
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetForegroundWindow(hwnd_);
+    }
+    if (const auto* focus = form_.focusRequest())
+        for (const auto& binding : bindings_)
+            if (&binding->control() == focus) {
+                SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(binding->window()),
+                             TRUE);
+                break;
+            }
+}
+
 void FormView::reconcile() {
     if (!hwnd_)
         return;
@@ -365,7 +416,11 @@ void FormView::reconcile() {
         const int visible = form_.visible() ? 1 : 0;
         if (visible_ != visible) {
             visible_ = visible;
-            ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+            showOrHide(visible);
+        }
+        if (frontRequests_ != form_.frontRequests()) {
+            frontRequests_ = form_.frontRequests();
+            comeToFront();
         }
     }
     onReconciled();

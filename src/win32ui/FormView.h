@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/WindowPosition.h"
+#include "config/ConfigStore.h"
 #include "ui/Form.h"
 #include "win32ui/bindings/Binding.h"
 #include "win32ui/bindings/CommandBinding.h"
@@ -14,6 +16,7 @@
 namespace quarl::win32ui {
 
 class ViewHost;
+class PlacementKeeper;
 
 // The native view of one form: a dialog from the form's template, its controls bound to the
 // model's (one binding per control, of the binding class for its kind), and two directions
@@ -56,6 +59,9 @@ protected:
     }
     void bindCommand(int id, ui::Button& command, CommandKind kind);
     void bindTimer(UINT_PTR id, ui::Timer& timer);
+    // The window's position is remembered under the keeper's key: restored once the window
+    // exists (call from onCreate), saved when it is destroyed.
+    void keepPosition(config::ConfigStore& store, const app::PositionKeeper& keeper);
     void setToolbar(HWND toolbar) { toolbar_ = toolbar; }
     HWND toolbar() const { return toolbar_; }
     // Resizes the window for a client area of the given size at 96 DPI, scaled to the window's.
@@ -94,6 +100,8 @@ private:
     Binding* bindingAt(POINT screen) const;
     // The right-click menu of the control the player right-clicked, when it has one.
     void showPopupMenu(HWND clicked, LPARAM position);
+    void showOrHide(bool visible);
+    void comeToFront();
     // The binding a message the dialog receives on a control's behalf is for, or nullptr.
     Binding* bindingFor(UINT message, WPARAM wParam, LPARAM lParam) const;
 
@@ -106,6 +114,9 @@ private:
     bool reconciling_ = false;
     std::string caption_;
     int visible_ = -1;
+    bool shown_ = false;
+    unsigned frontRequests_ = 0;
+    std::unique_ptr<PlacementKeeper> placement_;
     int enabled_ = -1;
     bool closed_ = false;
     std::vector<std::unique_ptr<Binding>> bindings_;

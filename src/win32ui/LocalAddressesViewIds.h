@@ -2,7 +2,7 @@
 
 // The Local IP Addresses window's IDs.
 
-#define IDD_LOCALADDRESSES 230
+#define IDD_LOCALADDRESSES 245
 
 #define IDC_GRP_LOCALADDRESSES 1501
 #define IDC_PNL_IP1 1502
@@ -11,4 +11,3 @@
 #define IDC_PNL_IP4 1505
 #define IDC_PNL_IP5 1506
 #define IDC_BTN_LOCALADDRESSESOK 1507
-#define IDM_COPYADDRESS 40100

@@ -44,6 +44,9 @@ void MainView::onCreate() {
     bindControls();
     // The single-instance check, the creation handler and the start-up switches.
     carryOn_ = launcher_.frmMain.create();
+    // A start that ends at once (handed over, uninstalling) leaves the stored position alone.
+    if (carryOn_)
+        keepPosition(launcher_.session.store, app::kMainPos);
 }
 
 void MainView::onClosed() {

@@ -1,6 +1,8 @@
 #include "win32ui/Windows.h"
 
 #include "app/Launcher.h"
+#include "win32ui/ABEditView.h"
+#include "win32ui/AddressBookView.h"
 #include "win32ui/EmptyView.h"
 #include "win32ui/LocalAddressesView.h"
 #include "win32ui/PingStatsView.h"
@@ -25,13 +27,18 @@ std::vector<WindowEntry> SecondaryWindows(app::Launcher& launcher) {
         {launcher.frmWiz, ViewOf<EmptyView>(launcher.frmWiz), main},
         {launcher.frmTool, ViewOf<EmptyView>(launcher.frmTool), main},
         {launcher.AboutBox, ViewOf<EmptyView>(launcher.AboutBox), main},
-        {launcher.frmAddressBook, ViewOf<EmptyView>(launcher.frmAddressBook), main},
+        {launcher.frmAddressBook,
+         [&launcher](ViewHost& host) {
+             return std::make_unique<AddressBookView>(host, launcher.frmAddressBook,
+                                                      launcher.session.store);
+         },
+         main},
         {launcher.frmSettings, ViewOf<SettingsView>(launcher.frmSettings), main},
         {launcher.frmModInfo, ViewOf<EmptyView>(launcher.frmModInfo), main},
         {launcher.frmResume, ViewOf<ResumeView>(launcher.frmResume), main},
         {launcher.frmIPAddress, ViewOf<LocalAddressesView>(launcher.frmIPAddress), main},
         {launcher.frmPingStats, ViewOf<PingStatsView>(launcher.frmPingStats), main},
-        {launcher.frmABEdit, ViewOf<EmptyView>(launcher.frmABEdit), launcher.frmAddressBook},
+        {launcher.frmABEdit, ViewOf<ABEditView>(launcher.frmABEdit), launcher.frmAddressBook},
         {launcher.frmJoinRW, ViewOf<EmptyView>(launcher.frmJoinRW), main},
     };
 }

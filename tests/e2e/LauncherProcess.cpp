@@ -166,6 +166,22 @@ DWORD LauncherProcess::close(HWND window, DWORD timeoutMs) {
     return waitForExit(timeoutMs);
 }
 
+LRESULT LauncherProcess::sendWithData(HWND window, UINT message, WPARAM wParam, void* data,
+                                      std::size_t size) const {
+    void* remote =
+        VirtualAllocEx(process_.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote)
+        return 0;
+    DWORD_PTR result = 0;
+    if (WriteProcessMemory(process_.hProcess, remote, data, size, nullptr)) {
+        SendMessageTimeoutW(window, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL,
+                            5000, &result);
+        ReadProcessMemory(process_.hProcess, remote, data, size, nullptr);
+    }
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    return static_cast<LRESULT>(result);
+}
+
 std::wstring Text(HWND window) {
     wchar_t buffer[1024] = {};
     SendMessageTimeoutW(window, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer),

@@ -72,6 +72,10 @@ public:
     void settle(HWND window) const;
     // Sends WM_CLOSE and waits; the exit code, or STILL_ACTIVE when it did not end.
     DWORD close(HWND window, DWORD timeoutMs = 15000);
+    // Sends a message whose lParam points at a structure (a list view query, say):
+    // the structure is copied into the launcher's memory for the call and back afterwards.
+    LRESULT sendWithData(HWND window, UINT message, WPARAM wParam, void* data,
+                         std::size_t size) const;
 };
 
 std::wstring Text(HWND window);

@@ -279,6 +279,15 @@ TEST_F(AddressBookWindow, EndingTheProgramWithTheBookOpenSavesItInTheOrderShown)
     EXPECT_EQ(bookFile(), BookText({b, a}));
 }
 
+TEST_F(AddressBookWindow, TheGridsPopUpMenuHoldsNewDeleteAndPropertiesBetweenSeparators) {
+    startLauncher();
+    const auto* menu = book().ABGrid.popupMenu;
+    ASSERT_NE(menu, nullptr);
+    const std::vector<ui::MenuItem*> items = {&book().mnuNew, nullptr, &book().mnuDelete, nullptr,
+                                              &book().mnuProperties};
+    EXPECT_EQ(menu->items, items);
+}
+
 TEST_F(AddressBookWindow, HelpOpensTopic200) {
     startLauncher();
     launcher->frmMain.mnuAddressBook.click();

@@ -4,6 +4,7 @@
 #include "settings/SettingsForm.h"
 #include "config/LauncherKey.h"
 #include "platform/fake/FakePlatform.h"
+#include "win32ui/AddressBookViewIds.h"
 #include "win32ui/EmptyViewIds.h"
 #include "win32ui/FormView.h"
 #include "win32ui/MainView.h"
@@ -37,6 +38,40 @@ protected:
             DestroyWindow(main.hwnd());
     }
     HWND item(int id) const { return GetDlgItem(main.hwnd(), id); }
+    win32ui::FormView* viewOf(const ui::Form& form) const {
+        for (auto* view : host.views())
+            if (&view->form() == &form)
+                return view;
+        return nullptr;
+    }
+    // The list view's notification as the dialog receives it.
+    template <class Notification>
+    static void Notify(HWND list, UINT code, Notification notification) {
+        notification.hdr = {list, static_cast<UINT_PTR>(GetDlgCtrlID(list)), code};
+        SendMessageW(GetParent(list), WM_NOTIFY, notification.hdr.idFrom,
+                     reinterpret_cast<LPARAM>(&notification));
+    }
+    static std::wstring CellText(HWND list, int row, int column) {
+        wchar_t text[64] = {};
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = 64;
+        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    static RECT RowRect(HWND list, int row) {
+        RECT rect{};
+        rect.left = LVIR_BOUNDS;
+        SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&rect));
+        return rect;
+    }
+    std::string stored(std::string_view key, std::string_view name) {
+        const auto value = fake.registry.readValue(platform::RootKey::CurrentUser, key, name);
+        return value ? value->text : "<missing>";
+    }
     static SIZE Size(HWND window) {
         RECT rect;
         GetWindowRect(window, &rect);
@@ -126,6 +161,143 @@ TEST_F(Views, AChangeOfScreenScaleRescalesTheWindow) {
     ImageList_GetIconSize(images, &width, &height);
     EXPECT_EQ(width, MulDiv(16, 2 * dpi, 96));
     EXPECT_EQ(Size(item(IDC_IMG_PING)).cx, MulDiv(19, 2 * dpi, 96));
+}
+
+// The grid shows the model's columns, rows and selection; the player's selecting, resizing,
+// dragging and double-clicking reach the model.
+TEST_F(Views, TheAddressBookGridMirrorsTheModelAndPassesThePlayersActionsOn) {
+    auto& book = launcher.frmAddressBook;
+    auto& grid = book.ABGrid;
+    book.show();
+    grid.setRowCount(3);
+    for (std::size_t row = 0; row < 3; ++row)
+        grid.setCell(0, row, "Server " + std::to_string(row));
+    grid.setCell(1, 1, "127.0.0.2");
+    grid.selectRow(2);
+    host.reconcileAll();
+    const auto* view = viewOf(book);
+    ASSERT_NE(view, nullptr);
+    const HWND list = GetDlgItem(view->hwnd(), IDC_GRD_ADDRESSBOOK);
+    const int dpi = view->dpi();
+
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    EXPECT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 6);
+    wchar_t caption[32] = {};
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = caption;
+    column.cchTextMax = 32;
+    SendMessageW(list, LVM_GETCOLUMNW, 5, reinterpret_cast<LPARAM>(&column));
+    EXPECT_STREQ(caption, L"Game");
+    EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), MulDiv(132, dpi, 96));
+    const auto extended = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    EXPECT_TRUE(extended & LVS_EX_FULLROWSELECT);
+    EXPECT_FALSE(extended & LVS_EX_GRIDLINES);
+    const RECT first = RowRect(list, 0);
+    EXPECT_EQ(first.bottom - first.top, MulDiv(15, dpi, 96));
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(CellText(list, 1, 1), L"127.0.0.2");
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 2);
+
+    LVITEMW selected{};
+    selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&selected));
+    EXPECT_EQ(grid.selectedRow(), 1u);
+
+    // The player drags the divider after "Mod" to the right.
+    RECT mod{};
+    SendMessageW(header, HDM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&mod));
+    const int y = (mod.top + mod.bottom) / 2;
+    const int grow = MulDiv(38, dpi, 96);
+    SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(mod.right - 1, y));
+    SendMessageW(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(mod.right - 1 + grow, y));
+    SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(mod.right - 1 + grow, y));
+    EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 3, 0), MulDiv(82, dpi, 96) + grow);
+    EXPECT_EQ(grid.columns[3].width, 120);
+
+    // Row 0 dragged onto row 2: it is taken out and put back in there.
+    NMLISTVIEW drag{};
+    drag.iItem = 0;
+    Notify(list, LVN_BEGINDRAG, drag);
+    const RECT target = RowRect(list, 2);
+    POINT drop{target.left + 20, (target.top + target.bottom) / 2};
+    MapWindowPoints(list, view->hwnd(), &drop, 1);
+    SendMessageW(view->hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+    EXPECT_EQ(grid.cell(0, 0), "Server 1");
+    EXPECT_EQ(grid.cell(0, 2), "Server 0");
+    EXPECT_EQ(CellText(list, 2, 0), L"Server 0");
+
+    std::vector<std::string> used;
+    book.onUseEntry = [&](const ui::Grid::Row& entry) { used = entry; };
+    NMITEMACTIVATE click{};
+    click.iItem = 0;
+    Notify(list, NM_DBLCLK, click);
+    EXPECT_EQ(used, grid.row(0));
+}
+
+// The address book's stored position is applied when its window is made, its stored state only
+// when it is first shown; the position is saved when the window goes.
+TEST_F(Views, TheAddressBookKeepsItsPlaceAndStateThroughTheWindowPlacement) {
+    const auto key = config::kAddressBookPosKey;
+    for (const auto& [name, text] :
+         {std::pair{"Left", "0x64"}, std::pair{"Top", "120"}, std::pair{"Width", "468"},
+          std::pair{"Height", "309"}, std::pair{"State", "3"}, std::pair{"RestoreToMax", "0"}})
+        fake.registry.setString(platform::RootKey::CurrentUser, key, name, text);
+    host.createAll();
+    const HWND book = viewOf(launcher.frmAddressBook)->hwnd();
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(book, &placement);
+    EXPECT_EQ(placement.rcNormalPosition.left, 100);
+    EXPECT_EQ(placement.rcNormalPosition.top, 120);
+    EXPECT_FALSE(IsWindowVisible(book)) << "a stored state never shows a hidden window";
+
+    launcher.frmAddressBook.show();
+    host.reconcileAll();
+    EXPECT_TRUE(IsWindowVisible(book));
+    EXPECT_TRUE(IsZoomed(book));
+
+    GetWindowPlacement(book, &placement);
+    OffsetRect(&placement.rcNormalPosition, 50, 40);
+    placement.showCmd = SW_SHOWNORMAL;
+    SetWindowPlacement(book, &placement);
+    ShowWindow(main.hwnd(), SW_MINIMIZE);
+    DestroyWindow(main.hwnd());
+    EXPECT_EQ(stored(key, "Left"), "150");
+    EXPECT_EQ(stored(key, "Top"), "160");
+    EXPECT_EQ(stored(key, "Width"),
+              std::to_string(placement.rcNormalPosition.right - placement.rcNormalPosition.left));
+    EXPECT_EQ(stored(key, "State"), "2") << "the program's state: its main window was minimised";
+    EXPECT_EQ(stored(key, "RestoreToMax"), "0");
+    EXPECT_EQ(stored(config::kMainPosKey, "State"), "2");
+}
+
+// The editor comes to the front at every paint: that must not bring it another paint.
+TEST_F(Views, TheGridsMenuOpensTheEntryEditorWhichSettlesOverTheBook) {
+    launcher.frmAddressBook.show();
+    host.reconcileAll();
+    // Shift+F10 on the grid opens its menu, where "r" picks "P&roperties".
+    const HWND book = viewOf(launcher.frmAddressBook)->hwnd();
+    PostMessageW(book, WM_KEYDOWN, 'R', 0);
+    PostMessageW(book, WM_CHAR, 'r', 0);
+    SendMessageW(book, WM_CONTEXTMENU,
+                 reinterpret_cast<WPARAM>(GetDlgItem(book, IDC_GRD_ADDRESSBOOK)), -1);
+    const auto* editor = viewOf(launcher.frmABEdit);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(IsWindowVisible(editor->hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(viewOf(launcher.frmAddressBook)->hwnd()));
+    int paints = 0;
+    MSG message;
+    const DWORD end = GetTickCount() + 500;
+    while (GetTickCount() < end) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            paints += message.hwnd == editor->hwnd() && message.message == WM_PAINT;
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+    EXPECT_LE(paints, 3);
+    EXPECT_EQ(launcher.frmABEdit.txtJoinPort.text, "2346");
 }
 
 // A logoff or shutdown saves the window's state as a close does.

@@ -46,8 +46,12 @@ public:
     // (text set by another program, for one).
     virtual void pull() {}
     // A message the dialog receives on the control's behalf (WM_NOTIFY, WM_HSCROLL, WM_VSCROLL,
-    // WM_CTLCOLOR..., WM_DRAWITEM): true when the binding handled it, with the dialog's result.
+    // WM_CTLCOLOR..., WM_DRAWITEM, WM_CONTEXTMENU): true when the binding handled it, with the
+    // dialog's result.
     virtual bool message(UINT /*message*/, WPARAM, LPARAM, INT_PTR& /*result*/) { return false; }
+    // True while the binding follows the mouse for the dialog (a drag): the dialog's mouse
+    // messages (WM_MOUSEMOVE, WM_LBUTTONUP, WM_CAPTURECHANGED) then go to its message().
+    virtual bool tracksMouse() const { return false; }
 
 protected:
     // The kind's own state; first is true at the first reconcile.
