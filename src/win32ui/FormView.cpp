@@ -376,11 +376,14 @@ void FormView::showOrHide(bool visible) {
 void FormView::comeToFront() {
     if (!form_.visible())
         return;
-    // Only a window not yet in front is moved: a window that asks on every paint (the entry
-    // editor) must not bring itself another paint.
-    if (GetForegroundWindow() != hwnd_) {
+    // Only a window not yet in front is moved, and a move the system refused is not tried again
+    // while the same window keeps the foreground: a window that asks on every paint (the entry
+    // editor) must never bring itself another paint, endlessly.
+    const HWND foreground = GetForegroundWindow();
+    if (foreground != hwnd_ && GetActiveWindow() != hwnd_ && foreground != refusedBy_) {
         SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         SetForegroundWindow(hwnd_);
+        refusedBy_ = GetForegroundWindow() == hwnd_ ? nullptr : foreground;
     }
     if (const auto* focus = form_.focusRequest())
         for (const auto& binding : bindings_)

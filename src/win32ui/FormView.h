@@ -111,6 +111,7 @@ private:
     HWND toolbar_ = nullptr;
     int dpi_ = 96;
     HFONT font_ = nullptr; // the controls' font once rescaled; the template's until then
+    HWND refusedBy_ = nullptr; // the foreground window that kept it when this one asked last
     bool reconciling_ = false;
     std::string caption_;
     int visible_ = -1;
