@@ -343,6 +343,17 @@ TEST_F(PagedViews, TheLaunchToolsPagesCellsBoxesAndProgress) {
     EXPECT_EQ(background(IDC_LBL_PATCHED), RGB(128, 128, 255));
     EXPECT_NE(background(IDC_LBL_FOUNDGZ), RGB(128, 128, 255));
 
+    // The menu takes the keys waiting for it: its one item, "Override Detection".
+    EXPECT_FALSE(IsWindowEnabled(item(IDC_CHK_PATCHGS)));
+    const HWND name = item(IDC_LBL_SERVICEGS);
+    RECT rect;
+    GetWindowRect(name, &rect);
+    PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(name, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(name),
+                 MAKELPARAM(rect.left + 2, rect.top + 2));
+    EXPECT_TRUE(IsWindowEnabled(item(IDC_CHK_PATCHGS)));
+
     click(IDC_BTN_TOOL_BACK);
     EXPECT_EQ(shownPages(IDC_PAGE_TOOL_INTRODUCTION, 3), std::vector<int>{0});
 
@@ -397,6 +408,18 @@ TEST_F(PagedViews, TheWizardsPagesBoldHeadingsTabOrderAndSummary) {
     EXPECT_EQ(win32ui::WindowText(memo), launcher.frmWiz.mSettings.text);
     EXPECT_NE(launcher.frmWiz.mSettings.text.find("Host Address: 10.0.0.7\r\n"), std::string::npos);
     EXPECT_EQ(SendMessageW(memo, EM_GETLINECOUNT, 0, 0), 8);
+
+    // At twice the scale the pages' controls grow with the window and the headings stay bold.
+    const LONG width = Size(item(IDC_LBL_WELCOME)).cx;
+    RECT suggested;
+    GetWindowRect(window, &suggested);
+    suggested.right += suggested.right - suggested.left;
+    suggested.bottom += suggested.bottom - suggested.top;
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_NEAR(Size(item(IDC_LBL_WELCOME)).cx, 2 * width, 1);
+    EXPECT_EQ(weight(IDC_LBL_WELCOME), FW_BOLD);
+    EXPECT_EQ(FontHeight(item(IDC_LBL_WELCOME)), FontHeight(item(IDC_LBL_WELCOMETEXT)));
 }
 
 // A window that announces a longer text than it then copies.
