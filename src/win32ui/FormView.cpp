@@ -90,6 +90,47 @@ INT_PTR CALLBACK FormView::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LP
     return result;
 }
 
+HWND FormView::createPage(int templateId, int id) {
+    HWND page = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), hwnd_,
+                                   PageProc, 0);
+    if (page) {
+        SetWindowLongPtrW(page, GWLP_ID, id);
+        pages_.push_back(page);
+    }
+    return page;
+}
+
+// A page passes what its controls tell it to the window, whose bindings answer.
+INT_PTR CALLBACK FormView::PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: return FALSE;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+        return static_cast<INT_PTR>(SendMessageW(GetParent(page), message, wParam, lParam));
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CONTEXTMENU:
+    case WM_HELP:
+        SetWindowLongPtrW(page, DWLP_MSGRESULT,
+                          SendMessageW(GetParent(page), message, wParam, lParam));
+        return TRUE;
+    default: return FALSE;
+    }
+}
+
+HWND FormView::findItem(int id) const {
+    if (HWND item = GetDlgItem(hwnd_, id))
+        return item;
+    for (HWND page : pages_)
+        if (HWND item = GetDlgItem(page, id))
+            return item;
+    return nullptr;
+}
+
 bool FormView::onMessage(UINT, WPARAM, LPARAM, INT_PTR&) {
     return false;
 }
@@ -148,6 +189,8 @@ INT_PTR FormView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_DPICHANGED:
         rescale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        // Fonts the bindings made (bold labels) follow the new one.
+        host_.reconcileAll();
         return TRUE;
     default: return FALSE;
     }
@@ -194,6 +237,18 @@ void FormView::rescale(int dpi, const RECT& suggested) {
         if (font_)
             SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     }
+    // A page's controls are one level down.
+    for (HWND page : pages_)
+        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT rect;
+            GetWindowRect(child, &rect);
+            MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
+            SetWindowPos(child, nullptr, MulDiv(rect.left, dpi, old), MulDiv(rect.top, dpi, old),
+                         MulDiv(rect.right - rect.left, dpi, old),
+                         MulDiv(rect.bottom - rect.top, dpi, old), SWP_NOZORDER | SWP_NOACTIVATE);
+            if (font_)
+                SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        }
     if (previous)
         DeleteObject(previous);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,

@@ -68,9 +68,11 @@ protected:
     // Centred on the screen when asked, otherwise where it is.
     void sizeClientArea(int width, int height, bool centre) const;
 
-    // A control of the window by its ID: the dialog's own, unless the view hosts controls in
-    // windows of its own (pages).
-    virtual HWND findItem(int id) const { return GetDlgItem(hwnd_, id); }
+    // A child dialog of the window from a template (a page of a notebook), given an ID; its
+    // controls are found by findItem and bound as the window's, and scale with the window.
+    HWND createPage(int templateId, int id);
+    // A control of the window by its ID: the dialog's own or a page's.
+    virtual HWND findItem(int id) const;
     // The model control of a window, or of the nearest window around it that is bound.
     const ui::Control* controlOf(HWND window) const;
 
@@ -90,6 +92,7 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool dispatchCommand(int id, int code, HWND control);
     void rescale(int dpi, const RECT& suggested);
@@ -110,7 +113,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND toolbar_ = nullptr;
     int dpi_ = 96;
-    HFONT font_ = nullptr; // the controls' font once rescaled; the template's until then
+    HFONT font_ = nullptr;     // the controls' font once rescaled; the template's until then
     HWND refusedBy_ = nullptr; // the foreground window that kept it when this one asked last
     bool reconciling_ = false;
     std::string caption_;
@@ -124,6 +127,7 @@ private:
     std::vector<CommandBinding> commands_;
     std::vector<TimerBinding> timers_;
     std::vector<int> missing_;
+    std::vector<HWND> pages_;
 };
 
 // The dots per inch of the screen a window is on (the system's where Windows cannot tell).

@@ -188,6 +188,9 @@ bool ViewHost::deliverSignalled() {
 }
 
 void ViewHost::processPendingMessages() {
+    // A long step lets messages through to show how far it came: what it changed must be in
+    // the windows before they paint.
+    reconcileAll();
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {

@@ -8,6 +8,8 @@
 #include "win32ui/PingStatsView.h"
 #include "win32ui/ResumeView.h"
 #include "win32ui/SettingsView.h"
+#include "win32ui/ToolView.h"
+#include "win32ui/WizardView.h"
 
 #include <memory>
 
@@ -24,8 +26,8 @@ template <class View, class Form> ViewFactory ViewOf(Form& form) {
 std::vector<WindowEntry> SecondaryWindows(app::Launcher& launcher) {
     auto& main = launcher.frmMain;
     return {
-        {launcher.frmWiz, ViewOf<EmptyView>(launcher.frmWiz), main},
-        {launcher.frmTool, ViewOf<EmptyView>(launcher.frmTool), main},
+        {launcher.frmWiz, ViewOf<WizardView>(launcher.frmWiz), main},
+        {launcher.frmTool, ViewOf<ToolView>(launcher.frmTool), main},
         {launcher.AboutBox, ViewOf<EmptyView>(launcher.AboutBox), main},
         {launcher.frmAddressBook,
          [&launcher](ViewHost& host) {

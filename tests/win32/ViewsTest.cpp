@@ -3,6 +3,7 @@
 #include "app/Launcher.h"
 #include "settings/SettingsForm.h"
 #include "config/LauncherKey.h"
+#include "companions/ToolForm.h"
 #include "platform/fake/FakePlatform.h"
 #include "win32ui/AddressBookViewIds.h"
 #include "win32ui/EmptyViewIds.h"
@@ -10,6 +11,9 @@
 #include "win32ui/MainView.h"
 #include "win32ui/MainViewIds.h"
 #include "win32ui/SettingsViewIds.h"
+#include "win32ui/ToolViewIds.h"
+#include "win32ui/WizardViewIds.h"
+#include "win32ui/bindings/ProgressBarBinding.h"
 #include "win32ui/ViewHost.h"
 #include "win32ui/Windows.h"
 
@@ -432,6 +436,162 @@ TEST_F(SettingsViews, HelpReachesTheServiceFromF1AndWhatsThis) {
     SendMessageW(label, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(label),
                  MAKELPARAM(rect.left + 2, rect.top + 2));
     EXPECT_EQ(fake.help.calls().back(), (Call{Kind::Popup, launcher.application.helpFile, 3080}));
+}
+
+// A window opened from the main one, its view made by the showing; its controls by their IDs,
+// on the window or one of its pages.
+class PagedViews : public Views {
+protected:
+    HWND open(ui::Form& form) {
+        form.show();
+        host.reconcileAll();
+        for (const auto* view : host.views())
+            if (&view->form() == &form)
+                window = view->hwnd();
+        return window;
+    }
+    HWND item(int id) const {
+        if (HWND found = GetDlgItem(window, id))
+            return found;
+        for (HWND page = GetWindow(window, GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT))
+            if (HWND found = GetDlgItem(page, id))
+                return found;
+        return nullptr;
+    }
+    void click(int id) { SendMessageW(item(id), BM_CLICK, 0, 0); }
+    // Which of the pages from first to first + count - 1 show.
+    std::vector<int> shownPages(int first, int count) const {
+        std::vector<int> shown;
+        for (int page = 0; page < count; ++page)
+            if (IsWindowVisible(GetDlgItem(window, first + page)))
+                shown.push_back(page);
+        return shown;
+    }
+    SIZE clientSize() const {
+        RECT rect;
+        GetClientRect(window, &rect);
+        return {rect.right, rect.bottom};
+    }
+    // The background a label asks its page for.
+    COLORREF background(int id) {
+        const HWND label = item(id);
+        HDC dc = GetDC(label);
+        SendMessageW(GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(label));
+        const COLORREF color = GetBkColor(dc);
+        ReleaseDC(label, dc);
+        return color;
+    }
+    LONG weight(int id) const {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(item(id), WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        return font.lfWeight;
+    }
+
+    HWND window = nullptr;
+};
+
+TEST_F(PagedViews, TheLaunchToolsPagesCellsBoxesAndProgress) {
+    // Patched before, The Zone gone since: the disabled box still shows its tick.
+    fake.registry.setString(platform::RootKey::CurrentUser, config::kLauncherKey, "Patched",
+                            "True");
+    ASSERT_NE(open(launcher.frmTool), nullptr);
+    const int dpi = win32ui::WindowDpi(window);
+    EXPECT_EQ(clientSize().cx, MulDiv(330, dpi, 96));
+    EXPECT_EQ(clientSize().cy, MulDiv(235, dpi, 96));
+    EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_SYSMENU | WS_THICKFRAME), 0);
+    EXPECT_EQ(shownPages(IDC_PAGE_TOOL_INTRODUCTION, 3), std::vector<int>{0});
+    EXPECT_NE(GetWindowLongW(item(IDC_MEMO_INTRODUCTION), GWL_STYLE) & ES_READONLY, 0);
+    EXPECT_EQ(win32ui::WindowText(item(IDC_MEMO_INTRODUCTION)),
+              launcher.frmTool.mIntroduction.text);
+
+    click(IDC_BTN_TOOL_NEXT);
+    EXPECT_EQ(shownPages(IDC_PAGE_TOOL_INTRODUCTION, 3), std::vector<int>{1});
+    EXPECT_EQ(win32ui::WindowText(item(IDC_BTN_TOOL_NEXT)), "&Finish");
+    EXPECT_EQ(win32ui::WindowText(item(IDC_LBL_FOUNDGZ)), "No / No");
+    EXPECT_FALSE(IsWindowEnabled(item(IDC_CHK_PATCHGZ)));
+    EXPECT_EQ(SendMessageW(item(IDC_CHK_PATCHGZ), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(background(IDC_LBL_PATCHED), RGB(128, 128, 255));
+    EXPECT_NE(background(IDC_LBL_FOUNDGZ), RGB(128, 128, 255));
+
+    // The menu takes the keys waiting for it: its one item, "Override Detection".
+    EXPECT_FALSE(IsWindowEnabled(item(IDC_CHK_PATCHGS)));
+    const HWND name = item(IDC_LBL_SERVICEGS);
+    RECT rect;
+    GetWindowRect(name, &rect);
+    PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(name, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(name),
+                 MAKELPARAM(rect.left + 2, rect.top + 2));
+    EXPECT_TRUE(IsWindowEnabled(item(IDC_CHK_PATCHGS)));
+
+    click(IDC_BTN_TOOL_BACK);
+    EXPECT_EQ(shownPages(IDC_PAGE_TOOL_INTRODUCTION, 3), std::vector<int>{0});
+
+    // Byte counts past 32 bits scale to the bar's range; a max of 0 is an empty bar.
+    auto& bar = launcher.frmTool.pbCopy;
+    bar.max = 6ull << 40;
+    bar.position = 3ull << 40;
+    host.reconcileAll();
+    EXPECT_EQ(SendMessageW(item(IDC_PB_COPY), PBM_GETPOS, 0, 0), win32ui::kProgressBarRange / 2);
+    bar.max = 0;
+    host.reconcileAll();
+    EXPECT_EQ(SendMessageW(item(IDC_PB_COPY), PBM_GETPOS, 0, 0), 0);
+    EXPECT_NEAR(win32ui::ProgressBarStep(~0ull / 2, ~0ull), win32ui::kProgressBarRange / 2, 1);
+    EXPECT_EQ(win32ui::ProgressBarStep(~0ull, ~0ull), win32ui::kProgressBarRange);
+    EXPECT_EQ(win32ui::ProgressBarStep(7, 0), 0);
+
+    // A long step that lets messages through shows what it changed before they paint.
+    launcher.frmTool.lblStatus.caption = "Patching for GameSpy. . .";
+    host.processPendingMessages();
+    EXPECT_EQ(win32ui::WindowText(item(IDC_LBL_STATUS)), "Patching for GameSpy. . .");
+}
+
+TEST_F(PagedViews, TheWizardsPagesBoldHeadingsTabOrderAndSummary) {
+    ASSERT_NE(open(launcher.frmWiz), nullptr);
+    const int dpi = win32ui::WindowDpi(window);
+    EXPECT_EQ(clientSize().cx, MulDiv(316, dpi, 96));
+    EXPECT_EQ(clientSize().cy, MulDiv(279, dpi, 96));
+    EXPECT_EQ(shownPages(IDC_PAGE_WIZ_OPENING, 6), std::vector<int>{0});
+    EXPECT_FALSE(IsWindowVisible(item(IDC_BTN_WIZ_BACK)));
+    EXPECT_EQ(weight(IDC_LBL_WELCOME), FW_BOLD);
+    EXPECT_LT(weight(IDC_LBL_WELCOMETEXT), FW_BOLD);
+    EXPECT_TRUE(IsWindowEnabled(main.hwnd())) << "modeless";
+
+    click(IDC_BTN_WIZ_NEXT);
+    EXPECT_EQ(shownPages(IDC_PAGE_WIZ_OPENING, 6), std::vector<int>{1});
+    EXPECT_EQ(GetNextDlgTabItem(window, item(IDC_BTN_WIZ_NEXT), FALSE), item(IDC_BTN_WIZ_BACK));
+    EXPECT_EQ(GetNextDlgTabItem(window, item(IDC_BTN_WIZ_BACK), FALSE), item(IDC_BTN_WIZ_CANCEL));
+
+    click(IDC_BTN_WIZ_NEXT);
+    click(IDC_RB_WIZJOIN);
+    EXPECT_EQ(win32ui::WindowText(item(IDC_LBL_DESCRIPTION)),
+              launcher.frmWiz.lblDescription.caption);
+    click(IDC_BTN_WIZ_NEXT);
+    EXPECT_EQ(shownPages(IDC_PAGE_WIZ_OPENING, 6), std::vector<int>{3});
+    SendMessageW(item(IDC_CB_WIZADDRESS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"10.0.0.7"));
+    click(IDC_BTN_WIZ_NEXT);
+    click(IDC_BTN_WIZ_NEXT);
+    EXPECT_EQ(shownPages(IDC_PAGE_WIZ_OPENING, 6), std::vector<int>{5});
+    EXPECT_EQ(win32ui::WindowText(item(IDC_BTN_WIZ_NEXT)), "&Finish");
+    const HWND memo = item(IDC_MEMO_WIZSETTINGS);
+    EXPECT_NE(GetWindowLongW(memo, GWL_STYLE) & ES_READONLY, 0);
+    EXPECT_EQ(win32ui::WindowText(memo), launcher.frmWiz.mSettings.text);
+    EXPECT_NE(launcher.frmWiz.mSettings.text.find("Host Address: 10.0.0.7\r\n"), std::string::npos);
+    EXPECT_EQ(SendMessageW(memo, EM_GETLINECOUNT, 0, 0), 8);
+
+    // At twice the scale the pages' controls grow with the window and the headings stay bold.
+    const LONG width = Size(item(IDC_LBL_WELCOME)).cx;
+    RECT suggested;
+    GetWindowRect(window, &suggested);
+    suggested.right += suggested.right - suggested.left;
+    suggested.bottom += suggested.bottom - suggested.top;
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_NEAR(Size(item(IDC_LBL_WELCOME)).cx, 2 * width, 1);
+    EXPECT_EQ(weight(IDC_LBL_WELCOME), FW_BOLD);
+    EXPECT_EQ(FontHeight(item(IDC_LBL_WELCOME)), FontHeight(item(IDC_LBL_WELCOMETEXT)));
 }
 
 // A window that announces a longer text than it then copies.
