@@ -109,6 +109,37 @@ TEST_F(ToolAndWizardE2E, TheLaunchToolPatchesTheZoneAndGameSpyAndDoneClosesIt) {
     EXPECT_EQ(launcher->close(main), 0u);
 }
 
+// A game executable that another program holds open cannot be replaced: the run says which step
+// failed, leaves the game as it was and marks nothing as patched, and "&Done" closes the tool.
+TEST_F(ToolAndWizardE2E, ALockedExecutableFailsTheRunWithoutHarmAndDoneCloses) {
+    game.write(L"RogueSpear.exe", "the game");
+    launcherFolder.write(L"redirect.exe", "the redirect");
+    SetString(HKEY_CURRENT_USER, kLauncherKey, L"InstallationPath", launcherFolder.path());
+    SetString(HKEY_LOCAL_MACHINE, kZoneKey, L"Version", L"1.0");
+    const HANDLE held = CreateFileW((game.path() + L"\\RogueSpear.exe").c_str(), GENERIC_READ, 0,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    ASSERT_NE(open(IDM_LAUNCHTOOL, L"Launcher Tool"), nullptr);
+    click(IDC_BTN_TOOL_NEXT);
+    click(IDC_CHK_PATCHGZ);
+    PostMessageW(item(IDC_BTN_TOOL_NEXT), BM_CLICK, 0, 0);
+    // The failure is also shown in the error box; answer it.
+    if (const HWND box = launcher->waitForWindow(L"Quarl Launcher", 10000, main))
+        PostMessageW(box, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return Text(item(IDC_BTN_TOOL_NEXT)) == L"&Done"; },
+                        std::chrono::seconds(10)));
+    EXPECT_NE(Text(item(IDC_LBL_STATUS)).find(L"failed"), std::wstring::npos)
+        << Narrow(Text(item(IDC_LBL_STATUS)));
+    CloseHandle(held);
+    EXPECT_EQ(file(game.path(), L"RogueSpear.exe"), "the game");
+    EXPECT_NE(GetString(HKEY_CURRENT_USER, kLauncherKey, L"Patched"), L"True");
+    click(IDC_BTN_TOOL_NEXT);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window); }, std::chrono::seconds(5)));
+    EXPECT_TRUE(IsWindowEnabled(main));
+    EXPECT_EQ(launcher->close(main), 0u);
+}
+
 TEST_F(ToolAndWizardE2E, TheWizardsPagesWalkedToFinishSetTheMainWindow) {
     ASSERT_NE(open(IDM_WIZARD, L"Quarl Launcher Wizard"), nullptr);
     EXPECT_TRUE(shows(IDC_PAGE_WIZ_OPENING));
@@ -138,6 +169,37 @@ TEST_F(ToolAndWizardE2E, TheWizardsPagesWalkedToFinishSetTheMainWindow) {
     EXPECT_EQ(Text(mainItem(IDC_CB_IPADDRESS)), L"10.1.2.3");
     EXPECT_FALSE(Checked(mainItem(IDC_CHK_USEMOD)));
     EXPECT_EQ(launcher->close(main), 0u);
+}
+
+// The wizard opens by itself: with the launcher's "Wizard" flag set, and after Yes to the
+// question a start with "-INSTALL" asks (No is its default).
+TEST(WizardOpensByItselfE2E, WithTheWizardFlagAndAfterYesToTheInstallQuestion) {
+    DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
+    GameFolder game{{L"RogueSpear.exe"}};
+    SetString(HKEY_LOCAL_MACHINE, kGameKey, L"InstallationPath", game.path());
+    {
+        SetDword(HKEY_CURRENT_USER, kLauncherKey, L"Wizard", 1);
+        LauncherProcess flagged;
+        const HWND wizard = flagged.waitForWindow(L"Quarl Launcher Wizard");
+        EXPECT_NE(wizard, nullptr);
+        const HWND main = flagged.waitForWindow(L"Quarl Launcher", 15000, wizard);
+        ASSERT_NE(main, nullptr);
+        EXPECT_EQ(flagged.close(main), 0u);
+    }
+    {
+        SetDword(HKEY_CURRENT_USER, kLauncherKey, L"Wizard", 0);
+        LauncherProcess installing(L"-INSTALL");
+        const HWND question = installing.waitForWindow(L"Question");
+        ASSERT_NE(question, nullptr);
+        SendMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
+        EXPECT_NE(installing.waitForWindow(L"Quarl Launcher Wizard"), nullptr);
+        EXPECT_EQ(GetDword(HKEY_CURRENT_USER, kLauncherKey, L"Wizard", 0), 1u);
+        const HWND main = installing.waitForWindow(L"Quarl Launcher");
+        ASSERT_NE(main, nullptr);
+        EXPECT_EQ(installing.close(main), 0u);
+    }
+    DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
+    DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
 }
 
 } // namespace
