@@ -2,6 +2,7 @@
 
 #include "app/MainForm.h"
 #include "app/SingleInstance.h"
+#include "companions/AboutForm.h"
 #include "companions/ToolForm.h"
 #include "config/Session.h"
 #include "launch/ResumeForm.h"
@@ -38,7 +39,7 @@ public:
 
     wizard::WizardForm frmWiz{frmMain.wizardSource()};
     companions::ToolForm frmTool{platform, session, frmMain};
-    ui::Form AboutBox{"AboutBox", "About Quarl Launcher"};
+    companions::AboutForm AboutBox{platform};
     net::AddressBookForm frmAddressBook{platform, session, application,
                                         frmMain.addressBookChoices(), frmABEdit};
     settings::SettingsForm frmSettings{platform, session, application};

@@ -172,6 +172,7 @@ void MainForm::wireCompanions() {
     };
     mnuIPAddress.onClick =
         tbIPAddress.onClick = [this] { launcher_.frmIPAddress.showModal(*this); };
+    mnuAbout.onClick = [this] { launcher_.AboutBox.showModal(*this); };
     mnuWebTamsel.onClick = [&platform] {
         companions::OpenWebPage(platform.shell, companions::kTamselHomePage);
     };

@@ -49,6 +49,18 @@ public:
     std::optional<Color> color; // a background of the window's own choosing
 };
 
+// A link: underlined text that runs its reaction when clicked.
+class Link : public Control {
+public:
+    using Control::Control;
+    std::string caption;
+    Handler onClick;
+    void click() {
+        if (enabled && visible && onClick)
+            onClick();
+    }
+};
+
 class Button : public Control {
 public:
     using Control::Control;

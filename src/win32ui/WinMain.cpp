@@ -52,8 +52,8 @@ std::string ExecutableName() {
 }
 
 int Run() {
-    INITCOMMONCONTROLSEX controls{sizeof controls,
-                                  ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
+                                                       ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
     InitCommonControlsEx(&controls);
 
     platform::win32::Win32Registry registry;

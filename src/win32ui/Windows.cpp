@@ -2,6 +2,7 @@
 
 #include "app/Launcher.h"
 #include "win32ui/ABEditView.h"
+#include "win32ui/AboutView.h"
 #include "win32ui/AddressBookView.h"
 #include "win32ui/EmptyView.h"
 #include "win32ui/LocalAddressesView.h"
@@ -28,7 +29,7 @@ std::vector<WindowEntry> SecondaryWindows(app::Launcher& launcher) {
     return {
         {launcher.frmWiz, ViewOf<WizardView>(launcher.frmWiz), main},
         {launcher.frmTool, ViewOf<ToolView>(launcher.frmTool), main},
-        {launcher.AboutBox, ViewOf<EmptyView>(launcher.AboutBox), main},
+        {launcher.AboutBox, ViewOf<AboutView>(launcher.AboutBox), main},
         {launcher.frmAddressBook,
          [&launcher](ViewHost& host) {
              return std::make_unique<AddressBookView>(host, launcher.frmAddressBook,

@@ -31,6 +31,9 @@ namespace {
 class Views : public ::testing::Test {
 protected:
     Views() {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
+                                                           ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
+        InitCommonControlsEx(&controls);
         for (auto& window : win32ui::SecondaryWindows(launcher))
             host.addWindow(window.form, std::move(window.makeView), window.owner);
         main.create(nullptr);
