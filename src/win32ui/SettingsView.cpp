@@ -32,15 +32,6 @@ constexpr std::array<int, 8> kPageTemplates{
 SettingsView::SettingsView(ViewHost& host, settings::SettingsForm& form)
     : FormView(host, form, IDD_SETTINGS), form_(form) {}
 
-HWND SettingsView::findItem(int id) const {
-    if (HWND item = GetDlgItem(hwnd(), id))
-        return item;
-    for (HWND page : pages_)
-        if (HWND item = page ? GetDlgItem(page, id) : nullptr)
-            return item;
-    return nullptr;
-}
-
 void SettingsView::onCreate() {
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LAUNCHER));
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -74,35 +65,8 @@ void SettingsView::layOut() {
 }
 
 void SettingsView::createPages() {
-    pagesDpi_ = dpi();
-    for (std::size_t page = 0; page < pages_.size(); ++page) {
-        pages_[page] = CreateDialogParamW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPageTemplates[page]), hwnd(), PageProc, 0);
-        if (pages_[page])
-            SetWindowLongPtrW(pages_[page], GWLP_ID, IDC_PAGE_LAUNCHER + static_cast<int>(page));
-    }
-}
-
-// A page passes what its controls tell it to the window, whose bindings answer.
-INT_PTR CALLBACK SettingsView::PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG: return FALSE;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-        return static_cast<INT_PTR>(SendMessageW(GetParent(page), message, wParam, lParam));
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CONTEXTMENU:
-    case WM_HELP:
-        SetWindowLongPtrW(page, DWLP_MSGRESULT,
-                          SendMessageW(GetParent(page), message, wParam, lParam));
-        return TRUE;
-    default: return FALSE;
-    }
+    for (std::size_t page = 0; page < kPageTemplates.size(); ++page)
+        createPage(kPageTemplates[page], IDC_PAGE_LAUNCHER + static_cast<int>(page));
 }
 
 void SettingsView::bindControls() {
@@ -250,25 +214,6 @@ void SettingsView::addTooltips() {
         tool.uId = reinterpret_cast<UINT_PTR>(findItem(id));
         tool.lpszText = text.data();
         SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-}
-
-// The frame scales the pages with the window; their controls, one level down, follow here.
-void SettingsView::onDpiChanged() {
-    const int old = pagesDpi_;
-    pagesDpi_ = dpi();
-    const auto font = SendMessageW(GetDlgItem(hwnd(), IDC_BTN_OK), WM_GETFONT, 0, 0);
-    for (HWND page : pages_) {
-        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            RECT rect;
-            GetWindowRect(child, &rect);
-            MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
-            SetWindowPos(
-                child, nullptr, MulDiv(rect.left, pagesDpi_, old), MulDiv(rect.top, pagesDpi_, old),
-                MulDiv(rect.right - rect.left, pagesDpi_, old),
-                MulDiv(rect.bottom - rect.top, pagesDpi_, old), SWP_NOZORDER | SWP_NOACTIVATE);
-            SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
-        }
     }
 }
 

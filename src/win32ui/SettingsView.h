@@ -20,13 +20,10 @@ public:
     SettingsView(ViewHost& host, settings::SettingsForm& form);
 
 protected:
-    HWND findItem(int id) const override;
     void onCreate() override;
-    void onDpiChanged() override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
-    static INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
     void createPages();
     void layOut();
     void bindControls();
@@ -37,10 +34,8 @@ private:
     void addTooltips();
 
     settings::SettingsForm& form_;
-    std::array<HWND, 8> pages_{};
     std::vector<std::pair<int, const ui::Control*>> bound_;
     HWND tooltips_ = nullptr;
-    int pagesDpi_ = 96; // the scale the pages' controls are laid out for
 };
 
 } // namespace quarl::win32ui
