@@ -9,12 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 source scripts/wine-env.sh
-quarl_wine_bits
-if [ "$QUARL_WINE_BITS" = 64 ]; then
-    scripts/install-deps.sh windows-build windows64
-else
-    scripts/install-deps.sh windows
-fi
+quarl_windows_deps
 cmake --preset "$QUARL_WINDOWS_PRESET" >/dev/null
 cmake --build --preset "$QUARL_WINDOWS_PRESET" -j 2 --target address_book_bench >/dev/null
 quarl_test_prefix

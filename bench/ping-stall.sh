@@ -19,13 +19,8 @@ case "$address" in
 esac
 
 source scripts/wine-env.sh
-quarl_wine_bits
-if [ "$QUARL_WINE_BITS" = 64 ]; then
-    echo "ping-stall: the x86-64 build under 64-bit Wine: $QUARL_WINE_REASON"
-    scripts/install-deps.sh windows-build windows64 bench
-else
-    scripts/install-deps.sh windows bench
-fi
+quarl_windows_deps bench
+[ "$QUARL_WINE_BITS" = 64 ] && echo "ping-stall: the x86-64 build under 64-bit Wine: $QUARL_WINE_REASON"
 cmake --preset "$QUARL_WINDOWS_PRESET" >/dev/null
 cmake --build --preset "$QUARL_WINDOWS_PRESET" -j 2 --target ping_stall_bench >/dev/null
 

@@ -6,8 +6,9 @@
 #   windows        windows-build, and wine with 32-bit support to run it
 #   windows-build  cmake, ninja, mingw-w64 i686 (posix threads), Wine's fonts; Xvfb too when
 #                  there is no DISPLAY
-#   windows64      mingw-w64 x86-64 (posix threads) and 64-bit Wine, for machines that cannot
-#                  execute 32-bit programs
+#   windows64      windows-build, mingw-w64 x86-64 (posix threads) and 64-bit Wine, for
+#                  machines that cannot execute 32-bit programs
+#   probe          the assembler and linker that tell whether 32-bit programs run here
 #   native      cmake, ninja, g++, GoogleTest sources, clang-format
 #   screenshot  Xvfb, xdotool, xwd, ImageMagick
 #   bench       iptables (makes a loopback address silent for the ping stall benchmark)
@@ -17,7 +18,7 @@
 set -euo pipefail
 
 if [ $# -eq 0 ]; then
-    echo "usage: $0 windows|windows-build|windows64|native|screenshot|bench..." >&2
+    echo "usage: $0 windows|windows-build|windows64|native|screenshot|bench|probe..." >&2
     exit 2
 fi
 
@@ -78,8 +79,11 @@ for set in "$@"; do
     bench)
         need iptables file:/usr/sbin/iptables
         ;;
+    probe)
+        need binutils cmd:as
+        ;;
     *)
-        echo "install-deps: unknown set '$set' (windows, windows-build, windows64, native, screenshot, bench)" >&2
+        echo "install-deps: unknown set '$set' (windows, windows-build, windows64, native, screenshot, bench, probe)" >&2
         exit 2
         ;;
     esac

@@ -17,17 +17,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/wine-env.sh"
 cd "$QUARL_ROOT"
 
-quarl_wine_bits
+quarl_windows_deps
 build=$QUARL_ROOT/build/$QUARL_WINDOWS_PRESET
-suffix=
-if [ "$QUARL_WINE_BITS" = 64 ]; then
-    suffix=64
-    echo "run-demo: using the x86-64 build under 64-bit Wine: $QUARL_WINE_REASON"
-    "$here/install-deps.sh" windows-build windows64
-else
-    "$here/install-deps.sh" windows
-fi
-prefix=$(realpath -m "${QUARL_DEMO_PREFIX:-$QUARL_ROOT/build/demo-prefix$suffix}")
+[ "$QUARL_WINE_BITS" = 64 ] && echo "run-demo: using the x86-64 build under 64-bit Wine: $QUARL_WINE_REASON"
+prefix=$(realpath -m "${QUARL_DEMO_PREFIX:-$QUARL_ROOT/build/demo-prefix$QUARL_WINE_SUFFIX}")
 quarl_wine_env "$prefix"
 
 # --- Build ----------------------------------------------------------------------------------

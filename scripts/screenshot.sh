@@ -48,12 +48,8 @@ caption=${2:-Quarl Launcher}
 shift $(($# >= 2 ? 2 : 1))
 exe=${QUARL_SHOT_EXE:-'C:\Quarl\Launcher.exe'}
 quarl_wine_bits
-suffix=
-if [ "$QUARL_WINE_BITS" = 64 ]; then
-    suffix=64
-    echo "screenshot: using the x86-64 build under 64-bit Wine: $QUARL_WINE_REASON"
-fi
-prefix=$(realpath -m "${QUARL_SHOT_PREFIX:-$QUARL_ROOT/build/demo-prefix$suffix}")
+[ "$QUARL_WINE_BITS" = 64 ] && echo "screenshot: using the x86-64 build under 64-bit Wine: $QUARL_WINE_REASON"
+prefix=$(realpath -m "${QUARL_SHOT_PREFIX:-$QUARL_ROOT/build/demo-prefix$QUARL_WINE_SUFFIX}")
 wait_seconds=${QUARL_SHOT_WAIT:-60}
 
 for tool in Xvfb xdotool xwd convert; do

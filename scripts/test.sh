@@ -12,13 +12,8 @@ cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 
 scripts/install-deps.sh native
-quarl_wine_bits
+quarl_windows_deps
 echo "== Windows tests will run under $QUARL_WINE_BITS-bit Wine: $QUARL_WINE_REASON"
-if [ "$QUARL_WINE_BITS" = 64 ]; then
-    scripts/install-deps.sh windows-build windows64
-else
-    scripts/install-deps.sh windows
-fi
 
 echo "== Native build and tests (ASan/UBSan)"
 cmake --preset native-asan >/dev/null

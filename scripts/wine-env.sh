@@ -1,6 +1,8 @@
 # Shared Wine settings for tests, the demo and screenshots. Source it; it defines:
 #   quarl_wine_bits                 decide which Wine this run uses, 32 or 64 bits, and why:
-#                                   sets QUARL_WINE_BITS, QUARL_WINE_REASON and QUARL_WINDOWS_PRESET
+#                                   sets QUARL_WINE_BITS, QUARL_WINE_REASON, QUARL_WINDOWS_PRESET
+#                                   and QUARL_WINE_SUFFIX ("64" or empty, for prefix names)
+#   quarl_windows_deps [SET...]     install what the chosen road needs (and the extra sets)
 #   quarl_wine_env PREFIX           export the environment for a prefix at PREFIX, of the bits
 #                                   QUARL_WINE_BITS names
 #   quarl_make_prefix PREFIX MODE   create PREFIX once (MODE: "null" headless, "x11" for a display)
@@ -47,8 +49,23 @@ quarl_wine_bits() {
         return 2
         ;;
     esac
-    if [ "$QUARL_WINE_BITS" = 64 ]; then QUARL_WINDOWS_PRESET=windows64; else QUARL_WINDOWS_PRESET=windows; fi
-    export QUARL_WINE_BITS QUARL_WINE_REASON QUARL_WINDOWS_PRESET
+    if [ "$QUARL_WINE_BITS" = 64 ]; then
+        QUARL_WINDOWS_PRESET=windows64 QUARL_WINE_SUFFIX=64
+    else
+        QUARL_WINDOWS_PRESET=windows QUARL_WINE_SUFFIX=
+    fi
+    export QUARL_WINE_BITS QUARL_WINE_REASON QUARL_WINDOWS_PRESET QUARL_WINE_SUFFIX
+}
+
+quarl_windows_deps() {
+    # The probe needs the assembler and linker before the road is chosen.
+    "$QUARL_ROOT/scripts/install-deps.sh" probe
+    quarl_wine_bits
+    if [ "$QUARL_WINE_BITS" = 64 ]; then
+        "$QUARL_ROOT/scripts/install-deps.sh" windows64 "$@"
+    else
+        "$QUARL_ROOT/scripts/install-deps.sh" windows "$@"
+    fi
 }
 
 quarl_wine_env() {
@@ -96,9 +113,7 @@ quarl_wine_warm() {
 
 quarl_test_prefix() {
     quarl_wine_bits
-    local default=$QUARL_ROOT/build/wine-test
-    [ "$QUARL_WINE_BITS" = 64 ] && default=$QUARL_ROOT/build/wine-test64
-    QUARL_TEST_PREFIX=$(realpath -m "${QUARL_TEST_PREFIX:-$default}")
+    QUARL_TEST_PREFIX=$(realpath -m "${QUARL_TEST_PREFIX:-$QUARL_ROOT/build/wine-test$QUARL_WINE_SUFFIX}")
     export QUARL_TEST_PREFIX
     quarl_make_prefix "$QUARL_TEST_PREFIX" null
 }

@@ -105,7 +105,8 @@ void MainForm::wireHandlers() {
     };
     rbRS.onClick = reaction([this] { rbRSClick(); });
     rbUO.onClick = reaction([this] { rbUOClick(); });
-    rbCO.onClick = reaction([this] { rbCOClick(); });
+    // Covert Ops has no reaction of its own: what it disables follows from the selection.
+    rbCO.onClick = [this] { updateControls(); };
     chkUseNetwork.onClick = reaction([this] { chkUseNetworkClick(); });
     rbJoin.onClick = reaction([this] { rbJoinClick(); });
     rbHost.onClick = reaction([this] { rbHostClick(); });
@@ -125,11 +126,10 @@ void MainForm::wireHandlers() {
         if (!launcher_.frmTool.running())
             launcher_.frmTool.show();
     };
-    btnLaunch.onClick = [this] { LaunchGame(launcher_); };
-    mnuLaunch.onClick = [this] { LaunchGame(launcher_); };
+    btnLaunch.onClick = mnuLaunch.onClick = [this] { LaunchGame(launcher_); };
     wireCompanions();
-    btnSettings.onClick = [this] { launcher_.frmSettings.showModal(*this, true); };
-    mnuSettings.onClick = [this] { launcher_.frmSettings.showModal(*this, true); };
+    btnSettings.onClick =
+        mnuSettings.onClick = [this] { launcher_.frmSettings.showModal(*this, true); };
 }
 
 // The commands that hand work to other programs: telnet, the companions, the editors, help and
@@ -336,7 +336,6 @@ void MainForm::restoreState() {
         txtPort.windowBackground = true;
         rbHost.selected() ? rbHostClick() : rbJoinClick();
     }
-    updateControls();
 }
 
 void MainForm::applyGamePresence() {
@@ -430,8 +429,6 @@ void MainForm::rbUOClick() {
         launcher_.mods.RestoreLastMod();
 }
 
-void MainForm::rbCOClick() {}
-
 void MainForm::chkUseNetworkClick() {
     if (!chkUseNetwork.checked())
         launcher_.ping.StopPingMonitor();
@@ -457,12 +454,9 @@ void MainForm::btnAddressBookClick() {
 
 void MainForm::btnAddAddressClick() {
     auto& book = launcher_.frmAddressBook;
-    if (book.visible()) {
-        book.bringToFront();
-        return;
-    }
-    book.NewRowPending = true;
-    book.show();
+    if (!book.visible())
+        book.NewRowPending = true;
+    btnAddressBookClick();
 }
 
 void MainForm::StateSave() {

@@ -97,7 +97,6 @@ public:
     // Click reactions. Each ends by deriving the enabled state of the controls again.
     void rbRSClick();
     void rbUOClick();
-    void rbCOClick();
     void chkUseNetworkClick();
     void rbJoinClick();
     void rbHostClick();

@@ -32,10 +32,18 @@ constexpr CompanionEntry kGameSpy{RootKey::CurrentUser, "Software\\GameSpy\\Game
 constexpr CompanionEntry kMpKeys{RootKey::LocalMachine, "Software\\MP-Keys", "ProgramPath",
                                  "\\MP-Keys.exe"};
 
+std::string FolderOf(const config::ConfigStore& store, const CompanionEntry& companion) {
+    return store.ReadRegString(companion.root, companion.key, companion.value);
+}
+
+bool InstalledIn(const platform::FileSystem& files, const std::string& folder,
+                 const CompanionEntry& companion) {
+    return files.fileExists(folder + companion.appended);
+}
+
 bool Installed(const config::ConfigStore& store, const platform::FileSystem& files,
                const CompanionEntry& companion) {
-    const auto folder = store.ReadRegString(companion.root, companion.key, companion.value);
-    return files.fileExists(folder + companion.appended);
+    return InstalledIn(files, FolderOf(store, companion), companion);
 }
 
 // The file name a companion is started as: the tested name without its leading backslash.
@@ -46,9 +54,7 @@ std::string_view ProgramName(const CompanionEntry& companion) {
     return name;
 }
 
-void OpenInFolder(platform::Shell& shell, const config::ConfigStore& store,
-                  const CompanionEntry& companion) {
-    const auto folder = store.ReadRegString(companion.root, companion.key, companion.value);
+void OpenIn(platform::Shell& shell, const std::string& folder, const CompanionEntry& companion) {
     shell.open(
         {"OPEN", std::string(ProgramName(companion)), "", folder, platform::ShowCommand::Normal});
 }
@@ -74,16 +80,16 @@ CompanionsFound DetectCompanions(const config::ConfigStore& store,
 
 void StartCompanion(platform::Shell& shell, const config::ConfigStore& store, Companion which) {
     switch (which) {
-    case Companion::Stats: OpenInFolder(shell, store, kStats); break;
-    case Companion::Kali: OpenInFolder(shell, store, kKali); break;
-    case Companion::GameSpy: OpenInFolder(shell, store, kGameSpy); break;
+    case Companion::Stats: OpenIn(shell, FolderOf(store, kStats), kStats); break;
+    case Companion::Kali: OpenIn(shell, FolderOf(store, kKali), kKali); break;
+    case Companion::GameSpy: OpenIn(shell, FolderOf(store, kGameSpy), kGameSpy); break;
     }
 }
 
 void EditBoundKeys(platform::Shell& shell, const platform::FileSystem& files,
                    const config::Session& session) {
-    if (Installed(session.store, files, kMpKeys))
-        OpenInFolder(shell, session.store, kMpKeys);
+    if (const auto folder = FolderOf(session.store, kMpKeys); InstalledIn(files, folder, kMpKeys))
+        OpenIn(shell, folder, kMpKeys);
     else
         Notepad(shell, session, "boundkey.txt");
 }

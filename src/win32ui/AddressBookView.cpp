@@ -3,6 +3,7 @@
 #include "net/AddressBookForm.h"
 #include "platform/win32/Text.h"
 #include "win32ui/AddressBookViewIds.h"
+#include "win32ui/Toolbar.h"
 #include "win32ui/bindings/GridBinding.h"
 #include "win32ui/res/AppIds.h"
 
@@ -39,40 +40,16 @@ void AddressBookView::onCreate() {
 }
 
 void AddressBookView::createToolbar() {
-    const HWND toolbarWindow = CreateWindowExW(
-        0, TOOLBARCLASSNAMEW, nullptr,
-        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP | CCS_NODIVIDER, 0, 0, 0,
-        0, hwnd(), reinterpret_cast<HMENU>(IDC_ABTOOLBAR), GetModuleHandleW(nullptr), nullptr);
-    setToolbar(toolbarWindow);
-    SendMessageW(toolbarWindow, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    setToolbar(CreateToolbar(hwnd(), IDC_ABTOOLBAR, TBSTYLE_TOOLTIPS));
     setToolbarImages();
-    const auto button = [](int image, int id) {
-        TBBUTTON b{};
-        b.iBitmap = image;
-        b.idCommand = id;
-        b.fsState = TBSTATE_ENABLED;
-        b.fsStyle = BTNS_BUTTON;
-        return b;
-    };
-    const auto separator = [] {
-        TBBUTTON b{};
-        b.iBitmap = 6;
-        b.fsStyle = BTNS_SEP;
-        return b;
-    };
     // Use Entry copies the entry into the main window: the paste picture.
-    TBBUTTON buttons[] = {
-        button(STD_PASTE, IDT_AB_USE),
-        separator(),
-        button(STD_FILENEW, IDT_AB_NEW),
-        button(STD_DELETE, IDT_AB_DELETE),
-        button(STD_PROPERTIES, IDT_AB_PROPERTIES),
-        separator(),
-        button(STD_HELP, IDT_AB_HELP),
-    };
-    SendMessageW(toolbarWindow, TB_ADDBUTTONSW, std::size(buttons),
-                 reinterpret_cast<LPARAM>(buttons));
-    SendMessageW(toolbarWindow, TB_AUTOSIZE, 0, 0);
+    AddToolbarButtons(toolbar(), {{STD_PASTE, IDT_AB_USE},
+                                  kToolbarSeparator,
+                                  {STD_FILENEW, IDT_AB_NEW},
+                                  {STD_DELETE, IDT_AB_DELETE},
+                                  {STD_PROPERTIES, IDT_AB_PROPERTIES},
+                                  kToolbarSeparator,
+                                  {STD_HELP, IDT_AB_HELP}});
 }
 
 // The system's standard pictures, the large ones on a screen of a larger scale.

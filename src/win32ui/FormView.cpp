@@ -212,6 +212,24 @@ bool FormView::dispatchCommand(int id, int code, HWND control) {
     return true;
 }
 
+namespace {
+
+// Scales the places and sizes of a window's children, and gives them the font (when there is one).
+void ScaleChildren(HWND parent, int dpi, int old, HFONT font) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+        SetWindowPos(child, nullptr, MulDiv(rect.left, dpi, old), MulDiv(rect.top, dpi, old),
+                     MulDiv(rect.right - rect.left, dpi, old),
+                     MulDiv(rect.bottom - rect.top, dpi, old), SWP_NOZORDER | SWP_NOACTIVATE);
+        if (font)
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+}
+
+} // namespace
+
 void FormView::rescale(int dpi, const RECT& suggested) {
     const int old = dpi_;
     if (dpi <= 0 || dpi == old)
@@ -227,28 +245,10 @@ void FormView::rescale(int dpi, const RECT& suggested) {
         logFont.lfHeight = MulDiv(logFont.lfHeight, dpi, old);
         font_ = CreateFontIndirectW(&logFont);
     }
-    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT rect;
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&rect), 2);
-        SetWindowPos(child, nullptr, MulDiv(rect.left, dpi, old), MulDiv(rect.top, dpi, old),
-                     MulDiv(rect.right - rect.left, dpi, old),
-                     MulDiv(rect.bottom - rect.top, dpi, old), SWP_NOZORDER | SWP_NOACTIVATE);
-        if (font_)
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    }
+    ScaleChildren(hwnd_, dpi, old, font_);
     // A page's controls are one level down.
     for (HWND page : pages_)
-        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            RECT rect;
-            GetWindowRect(child, &rect);
-            MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
-            SetWindowPos(child, nullptr, MulDiv(rect.left, dpi, old), MulDiv(rect.top, dpi, old),
-                         MulDiv(rect.right - rect.left, dpi, old),
-                         MulDiv(rect.bottom - rect.top, dpi, old), SWP_NOZORDER | SWP_NOACTIVATE);
-            if (font_)
-                SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-        }
+        ScaleChildren(page, dpi, old, font_);
     if (previous)
         DeleteObject(previous);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,

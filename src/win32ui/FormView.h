@@ -50,7 +50,7 @@ protected:
     // control's kind (an overload of MakeBinding, found through BindingSite).
     template <class Model> void bind(int id, Model& control) {
         const HWND window = findItem(id);
-        const BindingSite site{window ? GetParent(window) : hwnd_, id, window};
+        const BindingSite site{window ? GetParent(window) : hwnd_, id, window, &dpi_};
         if (!site.window) {
             missing_.push_back(id);
             return;

@@ -4,6 +4,7 @@
 #include "net/QualityImages.h"
 #include "win32ui/MainViewIds.h"
 #include "win32ui/QualityImageDraw.h"
+#include "win32ui/Toolbar.h"
 #include "win32ui/ToolbarIcons.h"
 #include "win32ui/ViewHost.h"
 #include "win32ui/bindings/ButtonBinding.h"
@@ -54,45 +55,21 @@ void MainView::onClosed() {
 }
 
 void MainView::createToolbar() {
-    const HWND toolbarWindow = CreateWindowExW(
-        0, TOOLBARCLASSNAMEW, nullptr,
-        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_TOP | CCS_NODIVIDER, 0, 0, 0, 0, hwnd(),
-        reinterpret_cast<HMENU>(IDC_TOOLBAR), GetModuleHandleW(nullptr), nullptr);
-    setToolbar(toolbarWindow);
-    SendMessageW(toolbarWindow, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(toolbarWindow, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    setToolbar(CreateToolbar(hwnd(), IDC_TOOLBAR));
+    SendMessageW(toolbar(), TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     setToolbarImages();
-    const auto button = [](int image, int id, BYTE style = BTNS_BUTTON) {
-        TBBUTTON b{};
-        b.iBitmap = image;
-        b.idCommand = id;
-        b.fsState = TBSTATE_ENABLED;
-        b.fsStyle = style;
-        return b;
-    };
-    const auto separator = [] {
-        TBBUTTON b{};
-        b.iBitmap = 6;
-        b.fsStyle = BTNS_SEP;
-        return b;
-    };
-    TBBUTTON buttons[] = {
-        button(0, IDT_LAUNCH),
-        separator(),
-        button(1, IDT_TELNET),
-        button(2, IDT_IPADDRESS),
-        button(3, IDT_SETTINGS),
-        button(4, IDT_ADDRESSBOOK),
-        button(5, IDT_HELP),
-        separator(),
-        button(6, IDT_ROGERWILCO, BTNS_DROPDOWN),
-        button(7, IDT_GAMESPY),
-        button(8, IDT_KALI),
-        button(9, IDT_STATS),
-    };
-    SendMessageW(toolbarWindow, TB_ADDBUTTONSW, std::size(buttons),
-                 reinterpret_cast<LPARAM>(buttons));
-    SendMessageW(toolbarWindow, TB_AUTOSIZE, 0, 0);
+    AddToolbarButtons(toolbar(), {{0, IDT_LAUNCH},
+                                  kToolbarSeparator,
+                                  {1, IDT_TELNET},
+                                  {2, IDT_IPADDRESS},
+                                  {3, IDT_SETTINGS},
+                                  {4, IDT_ADDRESSBOOK},
+                                  {5, IDT_HELP},
+                                  kToolbarSeparator,
+                                  {6, IDT_ROGERWILCO, BTNS_DROPDOWN},
+                                  {7, IDT_GAMESPY},
+                                  {8, IDT_KALI},
+                                  {9, IDT_STATS}});
 }
 
 // The toolbar's pictures, drawn for the window's scale.

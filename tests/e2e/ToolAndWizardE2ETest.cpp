@@ -173,10 +173,11 @@ TEST_F(ToolAndWizardE2E, TheWizardsPagesWalkedToFinishSetTheMainWindow) {
 
 // The wizard opens by itself: with the launcher's "Wizard" flag set, and after Yes to the
 // question a start with "-INSTALL" asks (No is its default).
-TEST(WizardOpensByItselfE2E, WithTheWizardFlagAndAfterYesToTheInstallQuestion) {
-    DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
+class WizardOpensByItselfE2E : public E2ETest {};
+
+TEST_F(WizardOpensByItselfE2E, WithTheWizardFlagAndAfterYesToTheInstallQuestion) {
     GameFolder game{{L"RogueSpear.exe"}};
-    SetString(HKEY_LOCAL_MACHINE, kGameKey, L"InstallationPath", game.path());
+    install(game);
     {
         SetDword(HKEY_CURRENT_USER, kLauncherKey, L"Wizard", 1);
         LauncherProcess flagged;
@@ -198,8 +199,6 @@ TEST(WizardOpensByItselfE2E, WithTheWizardFlagAndAfterYesToTheInstallQuestion) {
         ASSERT_NE(main, nullptr);
         EXPECT_EQ(installing.close(main), 0u);
     }
-    DeleteTree(HKEY_CURRENT_USER, kLauncherKey);
-    DeleteTree(HKEY_LOCAL_MACHINE, kGameKey);
 }
 
 } // namespace

@@ -26,8 +26,6 @@ public:
     void showTopic(const std::string&, int) override {}
     void showPopup(const std::string& helpFile, int context) override;
 
-    // The window of the pop-up shown, or nullptr.
-    HWND popup() const { return popup_; }
     static constexpr const wchar_t* kClassName = L"QuarlHelpPopup";
 
 private:

@@ -17,6 +17,7 @@ struct BindingSite {
     HWND dialog = nullptr;
     int id = 0;
     HWND window = nullptr;
+    const int* dpi = nullptr; // the scale the view is laid out for, kept by the view
 };
 
 // One native control mirroring one model control, in two directions only: reconcile pushes the
@@ -31,7 +32,6 @@ public:
     virtual ~Binding() = default;
 
     HWND window() const { return site_.window; }
-    int id() const { return site_.id; }
     const ui::Control& control() const { return control_; }
 
     void reconcile();

@@ -64,7 +64,8 @@ private:
 
 void GridBinding::reconcileContent(bool first) {
     base::FlagScope pushing(pushing_);
-    const int dpi = WindowDpi(site_.dialog);
+    // The view's own scale: asking the system on every reconcile would be work on a hot path.
+    const int dpi = site_.dpi ? *site_.dpi : 96;
     const bool rescaled = dpi != dpi_;
     dpi_ = dpi;
     if (first) {

@@ -32,6 +32,9 @@ private:
     // A bold font made from the one the window has; made again when the window was given
     // another (a change of screen scale sets every control's font).
     void pushBold() {
+        // Most labels are never bold: nothing to ask the control for.
+        if (!label_.bold && !bold_)
+            return;
         const auto current = reinterpret_cast<HFONT>(SendMessageW(site_.window, WM_GETFONT, 0, 0));
         if (label_.bold == (bold_ && current == bold_))
             return;
