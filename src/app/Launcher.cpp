@@ -42,8 +42,7 @@ void LaunchGame(Launcher& launcher) {
     const auto choices = main.launchChoices();
     // Nothing is written or started for a command line that cannot be passed on whole.
     if (const auto problem = launch::CommandLineProblem(choices)) {
-        launcher.platform.dialogs.showMessage({*problem, "Error!", platform::MessageButtons::Ok,
-                                               platform::MessageIcon::Exclamation, 1});
+        platform::ShowError(launcher.platform.dialogs, *problem);
         return;
     }
     main.StateSave();

@@ -343,9 +343,7 @@ void MainForm::applyGamePresence() {
     if (!launcher_.session.anyGame()) {
         chkUseNetwork.setChecked(false);
         chkUseMod.setChecked(false);
-        launcher_.platform.dialogs.showMessage({std::string(kGameNotFound), "Error!",
-                                                platform::MessageButtons::Ok,
-                                                platform::MessageIcon::Exclamation, 1});
+        platform::ShowError(launcher_.platform.dialogs, std::string(kGameNotFound));
     }
     // The fallback looks only at which buttons are enabled, not at which one is selected.
     if (rbRS.enabled || rbUO.enabled || rbCO.enabled) {

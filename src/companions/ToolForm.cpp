@@ -261,11 +261,10 @@ void ToolForm::PatchRun() {
                 // Without it the executables would stay the game while the launcher started
                 // the backups: the service is left unpatched.
                 zoneSkipped = true;
-                platform_.dialogs.showMessage({RedirectPath(context) +
-                                                   " was not found.\r\n\r\nThe Zone/MPlayer "
-                                                   "will not be patched.",
-                                               "Error!", platform::MessageButtons::Ok,
-                                               platform::MessageIcon::Exclamation, 1});
+                platform::ShowError(platform_.dialogs,
+                                    RedirectPath(context) +
+                                        " was not found.\r\n\r\nThe Zone/MPlayer will not be "
+                                        "patched.");
             }
         }
         if (!gameSpy && wasPatchedGS_) {

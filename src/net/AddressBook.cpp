@@ -31,11 +31,6 @@ constexpr std::string_view kCannotCreate =
     "Cannot create address book file\n\nThe file is likely either read only or\n"
     "in use by another application.\n";
 
-void ShowError(platform::Dialogs& dialogs, std::string_view text) {
-    dialogs.showMessage({std::string(text), "Error!", platform::MessageButtons::Ok,
-                         platform::MessageIcon::Exclamation, 1});
-}
-
 // The text after the next quote, or all of it when there is none.
 std::string_view SkipQuote(std::string_view text) {
     const auto quote = text.find('"');
@@ -100,7 +95,7 @@ bool LoadAddressBook(platform::Platform& platform, const config::Session& sessio
     try {
         text = platform.files.readTextFile(path);
     } catch (const platform::FileError&) {
-        ShowError(platform.dialogs, kCannotRead);
+        platform::ShowError(platform.dialogs, std::string(kCannotRead));
         return false;
     }
     std::vector<ui::Grid::Row> records;
@@ -137,7 +132,7 @@ bool SaveAddressBook(platform::Platform& platform, const config::Session& sessio
         for (const auto* temporary : {&written, &copy})
             if (!temporary->empty())
                 files.deleteFile(*temporary);
-        ShowError(platform.dialogs, message);
+        platform::ShowError(platform.dialogs, std::string(message));
         return false;
     };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace quarl::platform {
 
@@ -45,5 +46,12 @@ public:
     virtual MessageResult showMessage(const MessageBoxRequest& request) = 0;
     virtual OpenFileResult openFile(const OpenFileRequest& request) = 0;
 };
+
+// The launcher's usual failure box: the text under the caption "Error!", an exclamation icon and
+// an OK button.
+inline void ShowError(Dialogs& dialogs, std::string text) {
+    dialogs.showMessage(
+        {std::move(text), "Error!", MessageButtons::Ok, MessageIcon::Exclamation, 1});
+}
 
 } // namespace quarl::platform

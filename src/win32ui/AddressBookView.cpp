@@ -5,7 +5,6 @@
 #include "win32ui/AddressBookViewIds.h"
 #include "win32ui/Toolbar.h"
 #include "win32ui/bindings/GridBinding.h"
-#include "win32ui/res/AppIds.h"
 
 #include <commctrl.h>
 
@@ -19,9 +18,7 @@ AddressBookView::AddressBookView(ViewHost& host, net::AddressBookForm& form,
     : FormView(host, form, IDD_ADDRESSBOOK), form_(form), store_(store) {}
 
 void AddressBookView::onCreate() {
-    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LAUNCHER));
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    setLauncherIcon();
     createToolbar();
     const int dpi = this->dpi();
     SetWindowPos(hwnd(), nullptr, 0, 0, MulDiv(468, dpi, 96), MulDiv(309, dpi, 96),

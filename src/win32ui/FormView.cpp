@@ -3,6 +3,7 @@
 #include "base/ScopeExit.h"
 #include "platform/win32/Text.h"
 #include "win32ui/ViewHost.h"
+#include "win32ui/res/AppIds.h"
 #include "win32ui/WindowPlacement.h"
 
 #include <commctrl.h>
@@ -44,6 +45,12 @@ HWND FormView::create(HWND owner) {
     CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialogId_), owner, DialogProc,
                        reinterpret_cast<LPARAM>(this));
     return hwnd_;
+}
+
+void FormView::setLauncherIcon() const {
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LAUNCHER));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 void FormView::sizeClientArea(int width, int height, bool centre) const {

@@ -63,6 +63,8 @@ protected:
     // exists (call from onCreate), saved when it is destroyed.
     void keepPosition(config::ConfigStore& store, const app::PositionKeeper& keeper);
     void setToolbar(HWND toolbar) { toolbar_ = toolbar; }
+    // The launcher's icon in the window's caption and task bar button.
+    void setLauncherIcon() const;
     HWND toolbar() const { return toolbar_; }
     // Resizes the window for a client area of the given size at 96 DPI, scaled to the window's.
     // Centred on the screen when asked, otherwise where it is.

@@ -16,7 +16,6 @@
 #include "win32ui/bindings/ListBoxBinding.h"
 #include "win32ui/bindings/RadioButtonBinding.h"
 #include "win32ui/bindings/StatusBarBinding.h"
-#include "win32ui/res/AppIds.h"
 
 #include <commctrl.h>
 
@@ -36,9 +35,7 @@ MainView::MainView(ViewHost& host, app::Launcher& launcher)
 }
 
 void MainView::onCreate() {
-    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LAUNCHER));
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    setLauncherIcon();
     createToolbar();
     createStatusBar();
     sizeWindow();

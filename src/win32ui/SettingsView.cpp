@@ -15,7 +15,6 @@
 #include "win32ui/bindings/RadioGroupBoxBinding.h"
 #include "win32ui/bindings/TabSheetBinding.h"
 #include "win32ui/bindings/TrackBarBinding.h"
-#include "win32ui/res/AppIds.h"
 
 #include <commctrl.h>
 
@@ -33,9 +32,7 @@ SettingsView::SettingsView(ViewHost& host, settings::SettingsForm& form)
     : FormView(host, form, IDD_SETTINGS), form_(form) {}
 
 void SettingsView::onCreate() {
-    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LAUNCHER));
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    setLauncherIcon();
     sizeClientArea(405, 335, true);
     layOut();
     createPages();
