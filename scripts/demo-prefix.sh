@@ -4,7 +4,7 @@
 #   scripts/demo-prefix.sh PREFIX LAUNCHER_EXE STANDIN_EXE
 #
 #   PREFIX       the Wine prefix; created once (X11 driver), kept on later runs
-#   LAUNCHER_EXE the built Launcher.exe; copied to C:\Quarl
+#   LAUNCHER_EXE the built Launcher.exe; copied to C:\Quarl with the help folder beside it
 #   STANDIN_EXE  the built StandInGame.exe; installed as the three game executables
 #
 # Each run refreshes the game folder's programs, the mods and the data files from demo/data,
@@ -80,6 +80,11 @@ for file in "$data"/launcher/*; do
     install_text "$file" "$quarl/$(basename "$file")"
 done
 install_file "$launcher" "$quarl/Launcher.exe"
+# The help pages the build put beside the program.
+rm -rf "$quarl/help"
+if [ -d "$(dirname "$launcher")/help" ]; then
+    cp -r "$(dirname "$launcher")/help" "$quarl/help"
+fi
 
 # --- Registry -------------------------------------------------------------------------------
 # Both keys are deleted first, so that a re-run gives the same demo state again.

@@ -10,6 +10,8 @@
 #include "net/ServerHistory.h"
 #include "net/Telnet.h"
 
+#include <array>
+
 namespace quarl::app {
 
 namespace keys = config::launcher;
@@ -159,11 +161,12 @@ void MainForm::wireCompanions() {
     mnuContents.onClick =
         tbHelp.onClick = [&platform, &helpFile] { platform.help.showContents(helpFile); };
     mnuKeywordSearch.onClick = [&platform, &helpFile] { platform.help.searchKeyword(helpFile); };
-    for (const auto& [item, context] :
-         {std::pair{&mnuHelpIntroduction, 6000}, std::pair{&mnuHelpZone, 6010},
-          std::pair{&mnuHelpGameSpy, 6020}, std::pair{&mnuHelpMPlayer, 6030},
-          std::pair{&mnuHelpKali, 6040}})
-        item->onClick = [&platform, &helpFile, context] {
+    const std::array gamingOnline{&mnuHelpIntroduction, &mnuHelpZone, &mnuHelpGameSpy,
+                                  &mnuHelpMPlayer, &mnuHelpKali};
+    static_assert(gamingOnline.size() == companions::kGamingOnlineTopics.size());
+    for (std::size_t i = 0; i < gamingOnline.size(); ++i)
+        gamingOnline[i]->onClick = [&platform, &helpFile,
+                                    context = companions::kGamingOnlineTopics[i]] {
             platform.help.showTopic(helpFile, context);
         };
     mnuCheckUpdates.onClick = [this, &platform, &session] {

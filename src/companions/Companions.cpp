@@ -62,8 +62,28 @@ void OpenIn(platform::Shell& shell, const std::string& folder, const CompanionEn
 void Notepad(platform::Shell& shell, const config::Session& session, std::string_view file) {
     const auto windows = session.store.ReadRegString(
         RootKey::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion", "SystemRoot");
-    shell.open({"", "notepad.exe", session.gameFolder() + "\\" + std::string(file), windows,
-                platform::ShowCommand::Show});
+    // Quoted, so that a game folder with spaces opens the right file.
+    shell.open({"", "notepad.exe", "\"" + session.gameFolder() + "\\" + std::string(file) + "\"",
+                windows, platform::ShowCommand::Show});
+}
+
+// A query value as the address carries it: letters, digits and "-._~" as they are, every other
+// byte as "%" and two upper-case hex digits, so that a version cannot add or end a field.
+std::string QueryValue(std::string_view value) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string encoded;
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+            (byte >= '0' && byte <= '9') || c == '-' || c == '.' || c == '_' || c == '~') {
+            encoded += c;
+        } else {
+            encoded += '%';
+            encoded += kHex[byte >> 4];
+            encoded += kHex[byte & 0xF];
+        }
+    }
+    return encoded;
 }
 
 } // namespace
@@ -104,9 +124,9 @@ std::string UpdateCheckAddress(const config::Session& session,
         return base::UpperAscii(mod) == "QUARL";
     });
     return std::string(kUpdateCheckPage) +
-           "?version=2.10&build=8&rsversion=" + session.gameString("Version") +
-           "&uoversion=" + session.gameString("VersionUO") +
-           "&coversion=" + session.gameString("VersionCO") +
+           "?version=2.10&build=8&rsversion=" + QueryValue(session.gameString("Version")) +
+           "&uoversion=" + QueryValue(session.gameString("VersionUO")) +
+           "&coversion=" + QueryValue(session.gameString("VersionCO")) +
            "&runningquarl=" + (runningQuarl ? "Yes" : "No");
 }
 

@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,13 +36,18 @@ void EditBoundKeys(platform::Shell& shell, const platform::FileSystem& files,
 // "Kitrestrictions": Notepad on the game's "kitrestrictions.txt".
 void EditKitRestrictions(platform::Shell& shell, const config::Session& session);
 
+// The help topics of the Help menu's "Gaming Online", in its order: "Introduction", "The Zone",
+// "GameSpy", "MPlayer", "Kali".
+inline constexpr std::array<int, 5> kGamingOnlineTopics{6000, 6010, 6020, 6030, 6040};
+
 // The makers' home pages and the update check.
 inline constexpr std::string_view kTamselHomePage = "https://tamsel.example/";
 inline constexpr std::string_view kProductHomePage = "https://tamsel.example/quarl/";
 inline constexpr std::string_view kUpdateCheckPage = "https://tamsel.example/quarl/update";
 
 // The update check's address: the installed versions, and whether a mod named "Quarl" (in any
-// letter case) is in the mod list. The values go in as read, without any encoding.
+// letter case) is in the mod list. The versions are percent-encoded: an ordinary one ("1.0")
+// reads the same.
 std::string UpdateCheckAddress(const config::Session& session,
                                const std::vector<std::string>& modList);
 // Opens a web address in the browser.

@@ -7,8 +7,6 @@ namespace quarl::net {
 
 namespace {
 
-constexpr int kHelpTopic = 200;
-
 void SetCommand(ui::Button& command, std::string caption, std::string hint) {
     command.caption = std::move(caption);
     command.hint = std::move(hint);
@@ -116,7 +114,7 @@ void AddressBookForm::atbPropertiesClick() {
 }
 
 void AddressBookForm::atbHelpClick() {
-    platform_.help.showTopic(application_.helpFile, kHelpTopic);
+    platform_.help.showTopic(application_.helpFile, kAddressBookHelp);
 }
 
 void AddressBookForm::closeWithProgram() {

@@ -12,6 +12,9 @@ namespace quarl::net {
 
 class ABEditForm;
 
+// The address book's help topic.
+inline constexpr int kAddressBookHelp = 200;
+
 // The main window's choices that a new entry from its "+" button starts from, and its mod list,
 // which the entry editor offers.
 struct AddressBookChoices {

@@ -50,9 +50,10 @@ TEST_F(Companions, EachCommandHandsItsRequestToTheShell) {
         {main.mnuKali, {"OPEN", "kali.exe", "", "C:\\Kali\\", ShowCommand::Normal}},
         {main.tbStats, {"OPEN", "RSStatsRecorder.exe", "", "C:\\Stats", ShowCommand::Normal}},
         {main.mnuBoundkeys,
-         {"", "notepad.exe", game + "\\boundkey.txt", "C:\\Windows", ShowCommand::Show}},
+         {"", "notepad.exe", "\"" + game + "\\boundkey.txt\"", "C:\\Windows", ShowCommand::Show}},
         {main.mnuKitrestrictions,
-         {"", "notepad.exe", game + "\\kitrestrictions.txt", "C:\\Windows", ShowCommand::Show}},
+         {"", "notepad.exe", "\"" + game + "\\kitrestrictions.txt\"", "C:\\Windows",
+          ShowCommand::Show}},
         {main.mnuWebTamsel,
          {"OPEN", std::string(companions::kTamselHomePage), "", "", ShowCommand::Normal}},
         // A mod named "Quarl" in any case says so; a missing version is inserted empty.
@@ -68,6 +69,23 @@ TEST_F(Companions, EachCommandHandsItsRequestToTheShell) {
         row.command.click();
         EXPECT_EQ(opened(), row.expected);
     }
+}
+
+// The versions are percent-encoded, so that none can add or end a field; "2.5" reads the same.
+TEST_F(Companions, UpdateQueryEncodesTheVersionsAndTellsAQuarlModApart) {
+    auto& main = startWithCompanions();
+    fake.registry.setString(RootKey::LocalMachine, config::kGameKey, "VersionUO",
+                            "1.0 b&coversion=9#\xC3\xA9/%");
+    const std::string expected = std::string(companions::kUpdateCheckPage) +
+                                 "?version=2.10&build=8&rsversion=2.5"
+                                 "&uoversion=1.0%20b%26coversion%3D9%23%C3%A9%2F%25&coversion=";
+    main.mnuCheckUpdates.click();
+    EXPECT_EQ(opened().file, expected + "&runningquarl=Yes");
+    main.ListBox1.clear();
+    for (const char* mod : {"Quarl2", "quar"})
+        main.ListBox1.add(mod);
+    main.mnuCheckUpdates.click();
+    EXPECT_EQ(opened().file, expected + "&runningquarl=No");
 }
 
 TEST_F(Companions, TelnetRunsAChosenProgramAndBoundkeysPrefersMpKeys) {

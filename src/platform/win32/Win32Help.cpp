@@ -13,7 +13,8 @@ constexpr int kWidth = 280;
 
 } // namespace
 
-Win32Help::Win32Help(PopupText popupText) : popupText_(std::move(popupText)) {
+Win32Help::Win32Help(PopupText popupText, HelpPages pages)
+    : popupText_(std::move(popupText)), pages_(std::move(pages)) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DROPSHADOW;
