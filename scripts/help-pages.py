@@ -155,9 +155,10 @@ again.</p>
 """, ["ping", "Ping Details", "round trip", "lag"]),
 
     page("addresses.html", "Local IP Addresses", """
-<p><b>Tools &gt; IP Address</b> shows the addresses of your own computer, up to five. Press
-<b>Copy</b> beside one to put it on the clipboard, so that you can paste it into a chat and tell
-other players where to join your server. "N/A" means there is no address in that place.</p>
+<p><b>Tools &gt; IP Address</b> shows the addresses of your own computer, up to five.
+Right-click an address and choose <b>Copy</b> to put it on the clipboard, so that you can paste
+it into a chat and tell other players where to join your server. "N/A" means there is no
+address in that place. Press <b>Ok</b> to close the window.</p>
 <p>Behind a router, these are your addresses on the local network. Players on the Internet join
 you at your router's address, and the router must forward the game's ports to your
 computer.</p>
@@ -183,8 +184,8 @@ game your way.</p>
 <li>The second page lists the services, whether each was found on your computer and whether it
 is patched. Check a service to patch it; uncheck it to unpatch it. If a service was not found
 although it is installed, right-click its name and choose <b>Override Detection</b>.</li>
-<li>Press <b>Next</b> and then <b>Finish</b>. The third page shows the progress. Copying the
-game files can take a few seconds.</li>
+<li>Press <b>Finish</b>. The third page shows the progress; copying the game files can take a
+few seconds. Press <b>Done</b> when it has finished.</li>
 </ol>
 <h2>What patching does</h2>
 <ul>
@@ -205,7 +206,7 @@ launcher undoes every patch by itself.</p>
 
     page("wizard.html", "The Launch Wizard", """
 <p>The Launch Wizard (<b>Tools &gt; Launch Wizard</b>) asks one question per page: which game,
-single player, join or host, the server's address and port, and a mod. Press <b>Next</b> to go
+single player or join or host, the server's address, and a mod. Press <b>Next</b> to go
 on and <b>Finish</b> at the end: the wizard fills in the main window for you. Then press
 <b>Launch</b> in the main window.</p>
 <p>The <a href="3015.html">Use Wizard Interface</a> setting opens the wizard every time the
@@ -216,10 +217,13 @@ launcher starts.</p>
 <p>The launcher starts the programs players use beside the game. A program that is not
 installed has its button and menu item disabled; the launcher looks for them when it starts.</p>
 <ul>
-<li><b>Roger Wilco</b> is voice chat: talk to your team while you play. Its toolbar button has
-a menu of its own: <b>Join</b> opens the Join Channel window, where you type or pick the address
-of the player who hosts the channel; <b>Host</b> starts Roger Wilco as the channel's host,
-normally or minimised. Roger Wilco and the launcher share one list of channel addresses.</li>
+<li><b>Roger Wilco</b> is voice chat: talk to your team while you play. One player creates a
+channel and the others join it. The Roger Wilco button starts the program; its arrow opens a
+menu: <b>Join &gt; Join</b> opens the Join Channel window, where you type or pick the address of
+the player who created the channel (and a password if the channel needs one);
+<b>Join &gt; Join RS Server</b> fills in the address of the game server you are joining;
+<b>Host &gt; Normal</b> and <b>Host &gt; Minimize</b> create a channel, with Roger Wilco's window
+normal or minimised. Roger Wilco and the launcher share one list of channel addresses.</li>
 <li><b>GameSpy</b> and <b>Kali</b> find servers on the Internet. See
 <a href="6020.html">GameSpy</a> and <a href="6040.html">Kali</a>.</li>
 <li><b>RS Stats Recorder</b> records the statistics of your games.</li>
