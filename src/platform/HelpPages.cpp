@@ -4,9 +4,8 @@
 
 namespace quarl::platform {
 
-HelpPages::HelpPages(Shell& shell, const FileSystem& files, Dialogs& dialogs,
-                     std::string programFolder, std::set<int> topics)
-    : shell_(shell), files_(files), dialogs_(dialogs), folder_(std::move(programFolder)),
+HelpPages::HelpPages(Shell& shell, const FileSystem& files, Dialogs& dialogs, std::set<int> topics)
+    : shell_(shell), files_(files), dialogs_(dialogs), folder_(files.programFolder()),
       topics_(std::move(topics)) {
     if (!folder_.empty() && folder_.back() != '\\')
         folder_ += '\\';

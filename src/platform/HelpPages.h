@@ -9,14 +9,13 @@
 
 namespace quarl::platform {
 
-// The launcher's help: plain HTML pages in the "help" folder beside the program, opened in the
+// The launcher's help: plain HTML pages in the "help" folder in the program's folder, opened in the
 // player's web browser through the shell. "contents.html" is the contents, "keywords.html" the
 // alphabetical keyword index, and each topic number has its page "<number>.html".
 class HelpPages {
 public:
     // topics: every topic number the program asks for; any other number leads to the contents.
-    HelpPages(Shell& shell, const FileSystem& files, Dialogs& dialogs, std::string programFolder,
-              std::set<int> topics);
+    HelpPages(Shell& shell, const FileSystem& files, Dialogs& dialogs, std::set<int> topics);
 
     std::string contentsPage() const { return folder_ + "contents.html"; }
     std::string keywordsPage() const { return folder_ + "keywords.html"; }

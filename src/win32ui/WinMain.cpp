@@ -34,26 +34,15 @@ std::vector<std::string> Arguments() {
     return arguments;
 }
 
-std::wstring ProgramPath() {
+// The program's file name without folder, spelt as on disk: every start of the same program
+// names the hand-over objects alike, whatever case its command line used.
+std::string ExecutableName() {
     std::wstring path(MAX_PATH, L'\0');
     DWORD length = 0;
     while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
            path.size())
         path.resize(path.size() * 2);
     path.resize(length);
-    return path;
-}
-
-// The folder the program runs from, where its help pages are.
-std::string ProgramFolder() {
-    const auto path = ProgramPath();
-    return platform::win32::Narrow(path.substr(0, path.find_last_of(L'\\')));
-}
-
-// The program's file name without folder, spelt as on disk: every start of the same program
-// names the hand-over objects alike, whatever case its command line used.
-std::string ExecutableName() {
-    const auto path = ProgramPath();
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(path.c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
@@ -79,7 +68,7 @@ int Run() {
     platform::win32::Win32LocalAddresses localAddresses;
     platform::win32::Win32Help help(
         [](int context) { return std::string(settings::PopupText(context)); },
-        platform::HelpPages(shell, files, dialogs, ProgramFolder(), app::HelpTopics()));
+        platform::HelpPages(shell, files, dialogs, app::HelpTopics()));
     std::unique_ptr<win32ui::ViewHost> host;
 
     // The view host is the message pump, and it needs the application that the launcher owns:

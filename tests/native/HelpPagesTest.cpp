@@ -40,7 +40,8 @@ TEST(HelpPages, EachRequestOpensItsPageOrNamesTheMissingOne) {
         SCOPED_TRACE(std::string(row.folder) + " " + row.page);
         const auto opened = fake.shell.opened().size();
         const auto shown = fake.dialogs.shown().size();
-        platform::HelpPages help(fake.shell, fake.files, fake.dialogs, row.folder, {6000, 200});
+        fake.files.setProgramFolder(row.folder);
+        platform::HelpPages help(fake.shell, fake.files, fake.dialogs, {6000, 200});
         row.request(help);
         std::string path = row.folder;
         if (path.back() != '\\')
