@@ -497,7 +497,7 @@ def main():
         body = f"<p>{text}</p>\n"
         if items:
             body += f"<h2>Settings on this page</h2>\n<ul>\n{items}\n</ul>\n"
-        body += ('<p>See also <a href="300.html">the settings window</a> and its pages: '
+        body += ("<p>The settings window's pages: "
                  + ", ".join(f'<a href="{n}">{html.escape(t.split(": the ")[1])}</a>'
                              for n, t, _, _ in SETTING_PAGES) + ".</p>")
         write(name, title, body)
@@ -509,8 +509,10 @@ def main():
 
     for number, (caption, text) in SETTINGS.items():
         name, page_caption = owner[number]
+        window = ("settings window" if name == "300.html"
+                  else '<a href="300.html">settings window</a>')
         body = (f"<p>{text}</p>\n<p>On the <a href=\"{name}\">{html.escape(page_caption)}</a> "
-                f"of the <a href=\"300.html\">settings window</a>.</p>")
+                f"of the {window}.</p>")
         write(f"{number}.html", caption, body)
         index.append((caption, f"{number}.html", caption))
     index.append(("settings", "300.html", "Settings"))
