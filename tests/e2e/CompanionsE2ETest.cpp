@@ -102,6 +102,7 @@ TEST_F(CompanionsE2E, TelnetAndRogerWilcoGetExactlyTheirCommandLines) {
     // Roger Wilco: a plain start and a minimized host, in its own folder.
     const std::wstring rw = game.path() + L"\\RW";
     command(window, IDM_ROGERWILCO);
+    ASSERT_EQ(logLines(rw, 1).size(), 1u); // each start logs once it runs: one at a time
     command(window, IDM_RW_HOSTMINIMIZE);
     lines = logLines(rw, 2);
     ASSERT_EQ(lines.size(), 2u);
