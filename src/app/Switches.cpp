@@ -61,8 +61,15 @@ void SelectGame(ui::RadioButton& game) {
 
 bool ApplySwitches(Launcher& launcher, const std::vector<std::string>& arguments, Path path);
 
-// Selects exactly the link's mods that the list holds, the first of them the current entry;
-// none of them there leaves the list as it was.
+// Once the event is over: a second start that handed the link over is let go first, rather
+// than waiting on the box and starting a launcher of its own after 10 seconds.
+void ShowRefusedLink(Launcher& launcher, std::string_view text, std::string_view problem) {
+    launcher.application.whenIdle([&launcher, box = RefusedJoinLinkText(text, problem)] {
+        platform::ShowError(launcher.platform.dialogs, box);
+    });
+}
+
+// Selects exactly the link's mods, the first of them the current entry.
 void SelectLinkMods(ui::ListBox& list, const std::vector<std::string>& mods) {
     std::vector<bool> wanted(list.items().size(), false);
     int first = -1;
@@ -79,8 +86,8 @@ void SelectLinkMods(ui::ListBox& list, const std::vector<std::string>& mods) {
 }
 
 // A link sets up the main window as its switches do and selects all of its mods, which "-MODS"
-// alone does not in Urban Ops' list. A refused link, or one for a game that is not installed,
-// changes nothing. It never launches.
+// alone does not in Urban Ops' list. A refused link, or one for a game or a mod that is not
+// installed, changes nothing. It never launches.
 void Link(Launcher& launcher, const std::string& text, Path path) {
     const auto parse = ParseJoinLink(text);
     auto problem = parse.problem;
@@ -94,13 +101,13 @@ void Link(Launcher& launcher, const std::string& text, Path path) {
             problem = "Urban Ops is not installed.";
         else if (game == Game::CovertOps && !session.covertOps)
             problem = "Covert Ops is not installed.";
+        // A mod the list does not hold would leave another mod chosen for this server.
+        for (const auto& mod : parse.link.mods)
+            if (problem.empty() && launcher.frmMain.ListBox1.indexOf(mod) < 0)
+                problem = "The mod \"" + mod + "\" is not installed.";
     }
     if (!problem.empty()) {
-        // Once the event is over: a second start that handed the link over is let go first,
-        // rather than waiting on the box and starting a launcher of its own after 10 seconds.
-        launcher.application.whenIdle([&launcher, box = RefusedJoinLinkText(text, problem)] {
-            platform::ShowError(launcher.platform.dialogs, box);
-        });
+        ShowRefusedLink(launcher, text, problem);
         return;
     }
     ApplySwitches(launcher, JoinLinkSwitches(parse.link), path);
@@ -120,6 +127,15 @@ void Link(Launcher& launcher, const std::string& text, Path path) {
 bool ApplySwitches(Launcher& launcher, const std::vector<std::string>& arguments, Path path) {
     auto& main = launcher.frmMain;
     base::ScopeExit derive([&main] { main.updateControls(); });
+    if (IsLinkStart(arguments) && arguments.size() > 2) {
+        // The shell quotes the link but does not escape it: a link holding a quote ends the
+        // quotes early and brings switches of its own. It is refused whole.
+        std::string text;
+        for (std::size_t i = 1; i < arguments.size(); ++i)
+            text += (i > 1 ? " " : "") + arguments[i];
+        ShowRefusedLink(launcher, text, "The link is split into several arguments.");
+        return true;
+    }
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const auto argument = base::UpperAscii(arguments[i]);
         const auto* next = i + 1 < arguments.size() ? &arguments[i + 1] : nullptr;
@@ -159,6 +175,10 @@ bool ApplyStartupSwitches(Launcher& launcher) {
 
 void ApplyHandedOverSwitches(Launcher& launcher, const std::vector<std::string>& arguments) {
     ApplySwitches(launcher, arguments, Path::HandOver);
+}
+
+bool IsLinkStart(const std::vector<std::string>& arguments) {
+    return !arguments.empty() && base::UpperAscii(arguments.front()) == "-LINK";
 }
 
 } // namespace quarl::app

@@ -116,10 +116,10 @@ TEST(JoinLinkParse, AnyLinkTextParsesBackToItsChoices) {
     link.game = Game::UrbanOps;
     link.address = "10.0.0.7";
     link.port = "2401";
-    link.mods = {"Caf\xC3\xA9 & Co+ 100%", "Alpha=1?"};
+    link.mods = {"Caf\xC3\xA9 & Co+ 100%", "Alpha=1;#"};
     const auto text = app::JoinLinkText(link);
     EXPECT_EQ(text, "quarl://join/uo/10.0.0.7:2401?mod=Caf%C3%A9%20%26%20Co%2B%20100%25"
-                    "&mod=Alpha%3D1%3F");
+                    "&mod=Alpha%3D1%3B%23");
     const auto parse = app::ParseJoinLink(text);
     ASSERT_TRUE(parse.valid) << parse.problem;
     EXPECT_EQ(parse.link.mods, link.mods);
@@ -193,6 +193,7 @@ TEST_F(JoinLinks, ARefusedLinkShowsItInAnErrorBoxAndChangesNothing) {
         "quarl://join/uo/127.0.0.1:70000",
         "quarl://join/co/127.0.0.1", // Covert Ops is not installed
         "quarl://join/rs/127.0.0.1?mod=..%5Cx",
+        "quarl://join/uo/127.0.0.1?mod=Alpha&mod=Delta", // Delta is not installed
     };
     auto& main = startWithMods();
     for (const auto& text : cases) {
@@ -210,6 +211,19 @@ TEST_F(JoinLinks, ARefusedLinkShowsItInAnErrorBoxAndChangesNothing) {
         EXPECT_EQ(after.port, before.port) << text;
         EXPECT_EQ(after.mods, before.mods) << text;
     }
+}
+
+TEST_F(JoinLinks, ALinkThatBreaksOutOfItsQuotesIsRefusedWithAllItBrought) {
+    // The shell's command line: Launcher.exe -LINK "%1", with a quote in the link.
+    installGame(true, false, false);
+    setLauncher("Patched", "True");
+    setLauncher("EXEName", "RSpear.exe");
+    auto& main = start({"-LINK", "quarl://join/rs/127.0.0.1", "-UNINSTALL", "-HOST", "1"});
+    EXPECT_EQ(launcherString("Patched"), "True") << "no -UNINSTALL";
+    EXPECT_FALSE(main.chkUseNetwork.checked());
+    ASSERT_EQ(fake.dialogs.shown().size(), 1u);
+    EXPECT_NE(fake.dialogs.shown().back().text.find("127.0.0.1 -UNINSTALL -HOST 1"),
+              std::string::npos);
 }
 
 TEST_F(JoinLinks, CopyJoinLinkPutsTheChoiceOnTheClipboardOrSaysWhyNot) {
