@@ -1,5 +1,6 @@
 #include "app/JoinLink.h"
 
+#include "base/ServerAddress.h"
 #include "base/Text.h"
 
 #include <algorithm>
@@ -42,7 +43,7 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
 
 // The port as the game gets it: a number from 1 to 65535 without leading zeros.
 std::optional<std::string> PortNumber(std::string_view text) {
-    if (text.empty() || text.size() > 5 || !launch::PassablePort(text))
+    if (text.empty() || text.size() > 5 || !base::PortAllowed(text))
         return std::nullopt;
     int value = 0;
     for (const char c : text)
@@ -166,7 +167,7 @@ JoinLinkParse ParseJoinLink(std::string_view text) {
     if (!link.host) {
         const auto colon = path[2].find(':');
         const auto address = path[2].substr(0, colon);
-        if (address.empty() || !launch::PassableAddress(address))
+        if (address.empty() || !base::ServerAddressAllowed(address))
             return Refused("The server address is missing or holds characters other than "
                            "letters, digits, \".\", \"_\" and \"-\", or starts with \"-\".");
         link.address = std::string(address);

@@ -39,26 +39,18 @@ bool AddressCharacter(char c) {
 
 } // namespace
 
-bool PassableAddress(std::string_view address) {
-    return !address.starts_with('-') &&
-           std::all_of(address.begin(), address.end(), AddressCharacter);
-}
-
-bool PassablePort(std::string_view port) {
-    return std::all_of(port.begin(), port.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 std::optional<std::string> CommandLineProblem(const LaunchChoices& choices) {
     if (!choices.network || (!choices.join && !choices.host))
         return std::nullopt;
     const auto& address = choices.address;
-    if (choices.join && !PassableAddress(address))
+    if (choices.join && (address.starts_with('-') ||
+                         !std::all_of(address.begin(), address.end(), AddressCharacter)))
         return "The server address \"" + address +
                "\" cannot be passed to the game.\n\n"
                "An address holds only letters, digits and the characters . : _ - "
                "and does not start with -.";
     const auto& port = choices.port;
-    if (!PassablePort(port))
+    if (!std::all_of(port.begin(), port.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return "The port \"" + port +
                "\" cannot be passed to the game.\n\n"
                "A port holds only digits.";

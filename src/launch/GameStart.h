@@ -5,7 +5,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace quarl::launch {
@@ -36,9 +35,6 @@ struct StartResult {
 // address holds letters, digits, ".", ":", "_" and "-" only and does not start with "-"; a port
 // holds digits only. Empty texts go on as they are.
 std::optional<std::string> CommandLineProblem(const LaunchChoices& choices);
-// The two checks behind it, for anything else that hands an address or port to the game.
-bool PassableAddress(std::string_view address);
-bool PassablePort(std::string_view port);
 
 // The game's side of a launch: the player name tag, the mods settings file, the kit restriction
 // values, the network values, the kit file deletion, and the start of the selected game's
