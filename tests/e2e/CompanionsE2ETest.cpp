@@ -8,7 +8,6 @@
 #include "win32ui/MainViewIds.h"
 #include "win32ui/ModInfoViewIds.h"
 
-#include <algorithm>
 
 namespace quarl::tests {
 namespace {
@@ -32,14 +31,7 @@ protected:
     }
     // The stand-in's log lines in a folder, once there are at least that many (or after 10 s).
     static std::vector<std::string> logLines(const std::wstring& folder, std::size_t count) {
-        std::string content;
-        WaitFor(
-            [&] {
-                return ReadWholeFile(folder + L"\\standin-log.txt", content) &&
-                       static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) >=
-                           count;
-            },
-            std::chrono::seconds(10));
+        const auto content = WaitForFile(folder + L"\\standin-log.txt", count);
         std::vector<std::string> lines;
         for (std::size_t start = 0; start < content.size();) {
             const auto end = content.find('\n', start);
@@ -102,6 +94,7 @@ TEST_F(CompanionsE2E, TelnetAndRogerWilcoGetExactlyTheirCommandLines) {
     // Roger Wilco: a plain start and a minimized host, in its own folder.
     const std::wstring rw = game.path() + L"\\RW";
     command(window, IDM_ROGERWILCO);
+    ASSERT_EQ(logLines(rw, 1).size(), 1u); // each start logs once it runs: one at a time
     command(window, IDM_RW_HOSTMINIMIZE);
     lines = logLines(rw, 2);
     ASSERT_EQ(lines.size(), 2u);
