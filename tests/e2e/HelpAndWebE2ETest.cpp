@@ -96,15 +96,8 @@ protected:
     // program's own quoted path, without the quotes around it.
     std::wstring opened(int command) {
         PostMessageW(main, WM_COMMAND, command, 0);
-        std::string log;
-        const auto lines = [&log] { return std::count(log.begin(), log.end(), '\n'); };
-        WaitFor(
-            [&] {
-                return ReadWholeFile(browser.path() + L"\\standin-log.txt", log) &&
-                       lines() > starts;
-            },
-            std::chrono::seconds(10));
-        if (lines() <= starts)
+        std::string log = WaitForFile(browser.path() + L"\\standin-log.txt", starts + 1);
+        if (static_cast<std::size_t>(std::count(log.begin(), log.end(), '\n')) <= starts)
             return L"<nothing opened>";
         ++starts;
         // The newest line: exe=browser.exe\tcmdline=...\tcwd=...
@@ -128,7 +121,7 @@ protected:
     std::optional<Association> https, page, html;
     std::optional<LauncherProcess> launcher;
     HWND main = nullptr;
-    std::ptrdiff_t starts = 0;
+    std::size_t starts = 0;
 };
 
 TEST_F(HelpAndWebE2E, HelpPagesAndWebAddressesReachTheBrowser) {
