@@ -47,6 +47,14 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
+// The median of the pairwise ratios: a pair's two runs meet the same load of a shared machine.
+double MedianRatio(const std::vector<double>& ours, const std::vector<double>& theirs) {
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < ours.size() && i < theirs.size(); ++i)
+        ratios.push_back(ours[i] / std::max(theirs[i], 0.001));
+    return Median(ratios);
+}
+
 // Polls every millisecond until the condition holds; false after the patience ran out.
 bool WaitFor(const std::function<bool()>& condition) {
     const double deadline = Now() + kPatienceMs;
@@ -172,9 +180,11 @@ int Startup(int runs, const std::wstring& launcher, const std::wstring& floor) {
     std::printf("| Bare Win32 dialog | %.1f | %.1f | %.1f |\n", b,
                 *std::min_element(theirs.begin(), theirs.end()),
                 *std::max_element(theirs.begin(), theirs.end()));
+    const double ratio = MedianRatio(ours, theirs);
+    std::printf("\nLauncher / bare dialog, median of the %d pairs' ratios: %.2f\n", runs, ratio);
     std::printf("summary: | Start to first paint (Wine) | %.0f ms | %.0f ms bare dialog | %.2f | "
                 "ratio <= 1.25 | %s |\n",
-                a, b, a / b, a / b <= 1.25 ? "met" : "missed");
+                a, b, ratio, ratio <= 1.25 ? "met" : "missed");
     return 0;
 }
 
@@ -268,9 +278,11 @@ int Launch(int runs, const std::wstring& launcherPath, const std::wstring& gameF
     std::printf("| ShellExecute of the same game | %.1f | %.1f | %.1f |\n", b,
                 *std::min_element(theirs.begin(), theirs.end()),
                 *std::max_element(theirs.begin(), theirs.end()));
+    const double ratio = MedianRatio(ours, theirs);
+    std::printf("\nLaunch / ShellExecute, median of the %d pairs' ratios: %.2f\n", runs, ratio);
     std::printf("summary: | Launch click to game process (Wine) | %.0f ms | %.0f ms ShellExecute "
                 "| %.2f | ratio <= 1.1 | %s |\n",
-                a, b, a / b, a / b <= 1.1 ? "met" : "missed");
+                a, b, ratio, ratio <= 1.1 ? "met" : "missed");
     return 0;
 }
 
