@@ -45,23 +45,42 @@ std::string_view UpToQuote(std::string_view text) {
 
 } // namespace
 
-std::string RecordLine(const ui::Grid::Row& cells) {
-    std::string line;
+namespace {
+
+// Appends the record line of the cells, without its line end. A book is written often and may
+// hold many rows: the field text goes in by runs, not by characters.
+void AppendRecordLine(std::string& line, const ui::Grid::Row& cells) {
     for (std::size_t column = 0; column < kAddressBookColumns; ++column) {
         line += column == 0 ? "\"" : " \"";
-        if (column < cells.size())
-            for (const char c : cells[column])
-                if (c != '"' && c != '\r' && c != '\n')
-                    line += c;
+        if (column < cells.size()) {
+            const std::string& text = cells[column];
+            std::size_t run = 0;
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                if (text[i] == '"' || text[i] == '\r' || text[i] == '\n') {
+                    line.append(text, run, i - run);
+                    run = i + 1;
+                }
+            }
+            line.append(text, run);
+        }
         line += '"';
     }
+}
+
+} // namespace
+
+std::string RecordLine(const ui::Grid::Row& cells) {
+    std::string line;
+    AppendRecordLine(line, cells);
     return line;
 }
 
 std::string AddressBookText(const ui::Grid& grid) {
     std::string text(kHeader);
-    for (std::size_t row = 0; row < grid.rowCount(); ++row)
-        text += RecordLine(grid.row(row)) + "\r\n";
+    for (std::size_t row = 0; row < grid.rowCount(); ++row) {
+        AppendRecordLine(text, grid.row(row));
+        text += "\r\n";
+    }
     return text;
 }
 
@@ -113,10 +132,7 @@ bool LoadAddressBook(platform::Platform& platform, const config::Session& sessio
     }
     if (records.empty())
         return true;
-    ABGrid.setRowCount(records.size());
-    for (std::size_t row = 0; row < records.size(); ++row)
-        for (std::size_t column = 0; column < kAddressBookColumns; ++column)
-            ABGrid.setCell(column, row, std::move(records[row][column]));
+    ABGrid.setRows(std::move(records));
     return true;
 }
 

@@ -39,6 +39,15 @@ void Grid::setRowCount(std::size_t count) {
     selectRow(selected_);
 }
 
+void Grid::setRows(std::vector<Row> rows) {
+    rows_ = std::move(rows);
+    for (auto& row : rows_)
+        row.resize(columns.size());
+    if (rows_.empty())
+        rows_.emplace_back(columns.size());
+    selectRow(selected_);
+}
+
 std::size_t Grid::addRow() {
     rows_.emplace_back(columns.size());
     return rows_.size() - 1;

@@ -271,6 +271,8 @@ public:
     std::size_t rowCount() const { return rows_.size(); }
     // Rows beyond the count are dropped and missing ones added empty; never fewer than one.
     void setRowCount(std::size_t count);
+    // Replaces every row, each cut or padded to the columns; none given leaves one empty row.
+    void setRows(std::vector<Row> rows);
     const Row& row(std::size_t index) const { return rows_.at(index); }
     const std::string& cell(std::size_t column, std::size_t row) const {
         return rows_.at(row).at(column);

@@ -81,16 +81,18 @@ TEST_F(AddressBookFile, RowsComeBackAsTheyWereSavedWhateverTheirLength) {
     const std::string longField(300, 'x');
     setRows({{"", "", "", "", "", ""},
              {longField, "127.0.0.1", "2346", "Tactical Realism", longField, "UO"},
-             {"Say \"hi\"", "a\"b", "2\"346", "", "pass\"word", "RS"}});
+             {"Say \"hi\"", "a\"b", "2\"346", "", "pass\"word", "RS"},
+             {"two\r\nlines", "\"\"", "\r", "end\n", "\"x\r\n\"y\"", "RS"}});
     ASSERT_TRUE(save());
     grid.setRowCount(5);
     grid.setCell(0, 4, "stale");
     ASSERT_TRUE(load());
-    // A field cannot hold a quote: the quotes of a cell are not written.
+    // A field cannot hold a quote or a line end: they are not written.
     const std::vector<Row> expected = {
         {"", "", "", "", "", ""},
         {longField, "127.0.0.1", "2346", "Tactical Realism", longField, "UO"},
-        {"Say hi", "ab", "2346", "", "password", "RS"}};
+        {"Say hi", "ab", "2346", "", "password", "RS"},
+        {"twolines", "", "", "end", "xy", "RS"}};
     EXPECT_EQ(rows(), expected);
     EXPECT_EQ(grid.columns[5].header, "Game");
 }

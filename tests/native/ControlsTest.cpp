@@ -152,6 +152,24 @@ TEST(Grid, KeepsAtLeastOneRowAndTheSelectionOnItsRow) {
     EXPECT_EQ(grid.selectedRow(), 2u);
 }
 
+TEST(Grid, SetRowsCutsOrPadsEachRowToTheColumnsAndKeepsOneRow) {
+    const std::vector<std::pair<std::vector<Grid::Row>, std::vector<Grid::Row>>> cases = {
+        {{{"a", "1"}, {"b"}, {"c", "3", "extra"}}, {{"a", "1"}, {"b", ""}, {"c", "3"}}},
+        {{}, {{"", ""}}},
+    };
+    for (const auto& [given, expected] : cases) {
+        Grid grid("grid", {{"Name", 50}, {"Value", 50}});
+        grid.setRowCount(5);
+        grid.selectRow(4);
+        grid.setRows(given);
+        std::vector<Grid::Row> rows;
+        for (std::size_t row = 0; row < grid.rowCount(); ++row)
+            rows.push_back(grid.row(row));
+        EXPECT_EQ(rows, expected);
+        EXPECT_EQ(grid.selectedRow(), grid.rowCount() - 1);
+    }
+}
+
 TEST(Application, HintChangesReachTheHandler) {
     Application app;
     std::string shown;
