@@ -26,8 +26,12 @@
 #                      window with the caption becomes the current one, e.g.
 #                      QUARL_SHOT_STEPS='alt+m b=Address Book;shift+F10 r=frmABEdit'
 #   QUARL_SHOT_STEP_WAIT  seconds to let each step's window settle (default 1)
-#   QUARL_LAUNCHER_EXE, QUARL_STANDIN_EXE  built programs for the prefix; by default read from
-#                      build/windows/demo/paths.sh
+#   QUARL_SHOT_REG     registry values to set before the program starts, as
+#                      "KEY|NAME|TYPE|DATA;...", e.g. where a window opens:
+#                      'HKCU\Software\Quarl\Launcher\MainPos|Left|REG_DWORD|0'
+#   QUARL_LAUNCHER_EXE, QUARL_STANDIN_EXE, QUARL_SETUP_EXE  built programs for the prefix (the
+#                      launcher is installed through QUARL_SETUP_EXE when it is there); by default
+#                      read from build/windows/demo/paths.sh
 #   QUARL_WINE_BITS    64 uses the x86-64 build (build/windows64) under 64-bit Wine; that is the
 #                      default on a machine that cannot execute 32-bit programs
 #
@@ -88,7 +92,10 @@ if [ -z "${QUARL_STANDIN_EXE:-}" ] && [ -f "$paths" ]; then
     source "$paths"
 fi
 if [ -n "${QUARL_STANDIN_EXE:-}" ] && [ -f "$QUARL_STANDIN_EXE" ]; then
-    "$here/demo-prefix.sh" "$prefix" "${QUARL_LAUNCHER_EXE:-}" "$QUARL_STANDIN_EXE" >/dev/null
+    setup=()
+    [ -n "${QUARL_SETUP_EXE:-}" ] && [ -f "$QUARL_SETUP_EXE" ] && setup=("$QUARL_SETUP_EXE")
+    "$here/demo-prefix.sh" "$prefix" "${QUARL_LAUNCHER_EXE:-}" "$QUARL_STANDIN_EXE" \
+        "${setup[@]}" >/dev/null
 elif [ ! -f "$prefix/drive_c/Games/Rogue Spear/RogueSpear.exe" ]; then
     echo "screenshot: no demo prefix at $prefix and no built programs to make one;" >&2
     echo "            build first: cmake --preset $QUARL_WINDOWS_PRESET &&" \
@@ -99,6 +106,13 @@ quarl_wine_env "$prefix"
 # The scale every program of the prefix starts with.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${QUARL_SHOT_DPI:-96}" \
     /f </dev/null >/dev/null 2>&1
+if [ -n "${QUARL_SHOT_REG:-}" ]; then
+    IFS=';' read -r -a values <<<"$QUARL_SHOT_REG"
+    for value in "${values[@]}"; do
+        IFS='|' read -r key name type data <<<"$value"
+        wine reg add "$key" /v "$name" /t "$type" /d "$data" /f </dev/null >/dev/null 2>&1
+    done
+fi
 
 unix_exe=$(winepath -u "$exe" 2>/dev/null || true)
 if [ -z "$unix_exe" ] || [ ! -f "$unix_exe" ]; then

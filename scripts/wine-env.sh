@@ -72,7 +72,9 @@ quarl_wine_env() {
     quarl_wine_bits
     export WINEPREFIX="$1"
     export WINEDEBUG=${WINEDEBUG:--all}
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # No Mono or Gecko; and no menu entries or file associations on the Linux desktop for what
+    # an installer in the prefix registers.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     if [ "$QUARL_WINE_BITS" = 64 ]; then
         export WINEARCH=win64
         case ":$PATH:" in

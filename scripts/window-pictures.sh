@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Takes a picture of each of the launcher's twelve windows, from the launcher installed on the
+# demo installation (scripts/screenshot.sh, under Xvfb), for the user guide.
+#
+#   scripts/window-pictures.sh [OUT_DIR]     (default docs/, where the guide finds them)
+#
+# Builds nothing: build the Windows preset first (cmake --build --preset windows). Each window
+# is reached as a player reaches it, by keys from the main window. Ends with 1 unless all twelve
+# pictures were made and none is empty.
+set -uo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/wine-env.sh"
+out=$(realpath -m "${1:-$QUARL_ROOT/docs}")
+mkdir -p "$out"
+
+# Where the main window and the address book open: apart from the windows shown over them
+# (a window over its disabled owner can stay unpainted under Xvfb where they overlap).
+positions='HKCU\Software\Quarl\Launcher\MainPos|Left|REG_DWORD|0'
+positions+=';HKCU\Software\Quarl\Launcher\MainPos|Top|REG_DWORD|0'
+positions+=';HKCU\Software\Quarl\Launcher\AddressBookPos|Left|REG_DWORD|0'
+positions+=';HKCU\Software\Quarl\Launcher\AddressBookPos|Top|REG_DWORD|0'
+
+# picture | keys from the main window to it ("KEYS=CAPTION;...", scripts/screenshot.sh)
+shots=(
+    "main-window.png|"
+    "settings-1-launcher.png|alt+m s=Game Settings. . ."
+    "address-book.png|alt+m b=Address Book"
+    "address-book-entry.png|alt+m b=Address Book;shift+F10 r=frmABEdit"
+    "tool-1-introduction.png|alt+t l=Launcher Tool"
+    "wizard-1-opening.png|alt+t w=Quarl Launcher Wizard"
+    "resume.png|alt+m l=Running Rogue Spear"
+    "ping-stats.png|alt+t p=Ping Stats"
+    "local-addresses.png|alt+t i=Local IP Addresses"
+    "about.png|alt+h a=About Quarl Launcher"
+    "mod-info.png|alt+m m=Mod Information"
+    "join-channel.png|alt+x r j j=Join Channel"
+)
+
+made=0
+failed=()
+for shot in "${shots[@]}"; do
+    IFS='|' read -r file steps <<<"$shot"
+    rm -f "$out/$file"
+    settle=1.5
+    # The main window's picture shows the first ping result.
+    [ -z "$steps" ] && settle=7
+    # The stand-in game started by Launch only records its start: no window of its own.
+    if QUARL_SHOT_STEPS=$steps QUARL_SHOT_REG=$positions QUARL_SHOT_SETTLE=$settle \
+        QUARL_STANDIN_NOWINDOW=1 "$here/screenshot.sh" "$out/$file" >/dev/null &&
+        [ -s "$out/$file" ]; then
+        made=$((made + 1))
+        echo "window-pictures: $out/$file"
+    else
+        failed+=("$file")
+        echo "window-pictures: FAILED $file (keys: ${steps:-none})" >&2
+    fi
+done
+
+echo "window-pictures: $made of ${#shots[@]} pictures made in $out"
+[ ${#failed[@]} -eq 0 ]
