@@ -15,6 +15,7 @@
 #                      x86-64 build)
 #   QUARL_SHOT_FULL=1  keep the whole screen instead of cropping to the window
 #   QUARL_SHOT_WAIT    seconds to wait for the window (default 60)
+#   QUARL_SHOT_SCREEN  the virtual screen's size (default 1024x768)
 #   QUARL_SHOT_DPI     the screen's dots per inch for the picture (default 96; 144 is 150%, 192 is
 #                      200%)
 #   QUARL_SHOT_HELPER  a Windows command run in the prefix beside the program, e.g. to open
@@ -26,6 +27,8 @@
 #                      window with the caption becomes the current one, e.g.
 #                      QUARL_SHOT_STEPS='alt+m b=Address Book;shift+F10 r=frmABEdit'
 #   QUARL_SHOT_STEP_WAIT  seconds to let each step's window settle (default 1)
+#   QUARL_SHOT_CLOSE_WAIT seconds to wait for the program to close on Alt+F4, and then on
+#                      WM_CLOSE, before ending it (default 10 each)
 #   QUARL_SHOT_REG     registry values to set before the program starts, as
 #                      "KEY|NAME|TYPE|DATA;...", e.g. where a window opens:
 #                      'HKCU\Software\Quarl\Launcher\MainPos|Left|REG_DWORD|0'
@@ -81,7 +84,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-quarl_start_xvfb "$display"
+screen=${QUARL_SHOT_SCREEN:-1024x768}
+screen_width=${screen%x*}
+screen_height=${screen#*x}
+quarl_start_xvfb "$display" "$screen"
 xvfb_pid=$QUARL_XVFB_PID
 export DISPLAY=":$display"
 
@@ -183,8 +189,8 @@ if [ "${QUARL_SHOT_FULL:-0}" != 1 ]; then
     # Keep the rectangle on the screen.
     if [ "$X" -lt 0 ]; then WIDTH=$((WIDTH + X)); X=0; fi
     if [ "$Y" -lt 0 ]; then HEIGHT=$((HEIGHT + Y)); Y=0; fi
-    [ $((X + WIDTH)) -gt 1024 ] && WIDTH=$((1024 - X))
-    [ $((Y + HEIGHT)) -gt 768 ] && HEIGHT=$((768 - Y))
+    [ $((X + WIDTH)) -gt "$screen_width" ] && WIDTH=$((screen_width - X))
+    [ $((Y + HEIGHT)) -gt "$screen_height" ] && HEIGHT=$((screen_height - Y))
     if [ "$WIDTH" -gt 0 ] && [ "$HEIGHT" -gt 0 ]; then
         crop=(-crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage)
     fi
@@ -208,10 +214,11 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + 8)) click 1 >/dev/null 2>&1 || true
 sleep 0.3
 xdotool key --clearmodifiers alt+F4 >/dev/null 2>&1 || true
-if ! close_wait 10; then
+close_seconds=${QUARL_SHOT_CLOSE_WAIT:-10}
+if ! close_wait "$close_seconds"; then
     echo "screenshot: warning: the program did not close on Alt+F4; sending WM_CLOSE" >&2
     wine taskkill /im "$(basename "$unix_exe")" </dev/null >/dev/null 2>&1 || true
-    if ! close_wait 10; then
+    if ! close_wait "$close_seconds"; then
         echo "screenshot: warning: the program did not close; ending it" >&2
         wine taskkill /f /im "$(basename "$unix_exe")" </dev/null >/dev/null 2>&1 || true
         close_wait 5 || kill "$app_pid" 2>/dev/null || true

@@ -14,12 +14,13 @@ source "$here/wine-env.sh"
 out=$(realpath -m "${1:-$QUARL_ROOT/docs}")
 mkdir -p "$out"
 
-# Where the main window and the address book open: apart from the windows shown over them
-# (a window over its disabled owner can stay unpainted under Xvfb where they overlap).
-positions='HKCU\Software\Quarl\Launcher\MainPos|Left|REG_DWORD|0'
-positions+=';HKCU\Software\Quarl\Launcher\MainPos|Top|REG_DWORD|0'
-positions+=';HKCU\Software\Quarl\Launcher\AddressBookPos|Left|REG_DWORD|0'
-positions+=';HKCU\Software\Quarl\Launcher\AddressBookPos|Top|REG_DWORD|0'
+# The main window and the address book open in the top left corner of a large screen, apart from
+# the windows centred over them (a window over its disabled owner can stay unpainted under Xvfb
+# where they overlap). 0 would mean "no position".
+positions='HKCU\Software\Quarl\Launcher\MainPos|Left|REG_SZ|8'
+positions+=';HKCU\Software\Quarl\Launcher\MainPos|Top|REG_SZ|8'
+positions+=';HKCU\Software\Quarl\Launcher\AddressBookPos|Left|REG_SZ|8'
+positions+=';HKCU\Software\Quarl\Launcher\AddressBookPos|Top|REG_SZ|8'
 
 # picture | keys from the main window to it ("KEYS=CAPTION;...", scripts/screenshot.sh)
 shots=(
@@ -47,7 +48,8 @@ for shot in "${shots[@]}"; do
     [ -z "$steps" ] && settle=7
     # The stand-in game started by Launch only records its start: no window of its own.
     if QUARL_SHOT_STEPS=$steps QUARL_SHOT_REG=$positions QUARL_SHOT_SETTLE=$settle \
-        QUARL_STANDIN_NOWINDOW=1 "$here/screenshot.sh" "$out/$file" >/dev/null &&
+        QUARL_SHOT_SCREEN=1600x1000 QUARL_SHOT_CLOSE_WAIT=3 QUARL_STANDIN_NOWINDOW=1 \
+        "$here/screenshot.sh" "$out/$file" >/dev/null &&
         [ -s "$out/$file" ]; then
         made=$((made + 1))
         echo "window-pictures: $out/$file"
