@@ -23,8 +23,9 @@
 #   QUARL_SHOT_SETTLE  seconds to let the program work before the picture (default 1.5); 7 shows
 #                      the first ping result
 #   QUARL_SHOT_STEPS   windows to open on the way to the one pictured, as "KEYS=CAPTION;..."; for
-#                      each, the current window is clicked, the xdotool keys are typed, and the
-#                      window with the caption becomes the current one, e.g.
+#                      each, the current window is clicked, the xdotool keys are typed (a key
+#                      "click:DX,DY" clicks that point of the window instead), and the window
+#                      with the caption becomes the current one, e.g.
 #                      QUARL_SHOT_STEPS='alt+m b=Address Book;shift+F10 r=frmABEdit'
 #   QUARL_SHOT_STEP_WAIT  seconds to let each step's window settle (default 1)
 #   QUARL_SHOT_CLOSE_WAIT seconds to wait for the program to close on Alt+F4, and then on
@@ -173,8 +174,18 @@ if [ -n "${QUARL_SHOT_STEPS:-}" ]; then
         eval "$(xdotool getwindowgeometry --shell "$window")"
         xdotool mousemove $((X + WIDTH / 2)) $((Y + 8)) click 1 >/dev/null 2>&1 || true
         sleep 0.3
-        # shellcheck disable=SC2086
-        xdotool key --clearmodifiers $keys >/dev/null 2>&1 || true
+        # A "click:DX,DY" token clicks that point of the window instead of typing a key.
+        for token in $keys; do
+            case "$token" in
+            click:*)
+                offset=${token#click:}
+                xdotool mousemove $((X + ${offset%,*})) $((Y + ${offset#*,})) click 1 \
+                    >/dev/null 2>&1 || true
+                sleep 0.3
+                ;;
+            *) xdotool key --clearmodifiers "$token" >/dev/null 2>&1 || true ;;
+            esac
+        done
         if ! window=$(find_window "$next"); then
             echo "screenshot: no window \"$next\" after the keys $keys" >&2
             exit 1
