@@ -67,8 +67,27 @@ Function un.onInit
   SetShellVarContext current
 FunctionEnd
 
+; A running launcher's program can be neither replaced nor removed, and it would go on using the
+; files and keys that are changing under it: it must be closed first. It is found by its
+; single-instance hand-over area, named after its file name.
+!macro WaitForClosedLauncher WHAT
+  ${Do}
+    System::Call 'kernel32::OpenFileMappingW(i 4, i 0, w "Launcher.exe") p .r0'
+    ${If} $0 == 0
+      ${Break}
+    ${EndIf}
+    System::Call 'kernel32::CloseHandle(p r0)'
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+        "${PRODUCT} is running. Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Abort "${PRODUCT} is running: ${WHAT}"
+    retry:
+  ${Loop}
+!macroend
+
 Section "Quarl Launcher" SecLauncher
   SectionIn RO
+  !insertmacro WaitForClosedLauncher "nothing was installed."
   SetOutPath "$INSTDIR"
   File "/oname=Launcher.exe" "${LAUNCHER_EXE}"
   File "/oname=redirect.exe" "${REDIRECT_EXE}"
@@ -107,26 +126,11 @@ SectionEnd
 
 ; --- Uninstaller ------------------------------------------------------------------------------
 
-; A running launcher's program cannot be removed, and it would go on offering the Launch Tool
-; and writing its key while the rest goes: it must be closed first.
-Function un.WaitForClosedLauncher
-  ${Do}
-    System::Call 'kernel32::OpenFileMappingW(i 4, i 0, w "Launcher.exe") p .r0'
-    ${If} $0 == 0
-      ${Break}
-    ${EndIf}
-    System::Call 'kernel32::CloseHandle(p r0)'
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-        "${PRODUCT} is running. Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
-    SetErrorLevel 2
-    Abort "${PRODUCT} is running: nothing was removed."
-    retry:
-  ${Loop}
-FunctionEnd
+
 
 Section "un.Quarl Launcher" UnSecLauncher
   SectionIn RO
-  Call un.WaitForClosedLauncher
+  !insertmacro WaitForClosedLauncher "nothing was removed."
 
   ; The launcher restores every patched game service and executable, then ends.
   ExecWait '"$INSTDIR\Launcher.exe" -UNINSTALL'

@@ -126,12 +126,15 @@ TEST_F(InstallerE2E, SilentInstallPatchAndUninstallLeaveTheGameWholeAndTheAddres
     ASSERT_TRUE(IsRedirect(game.path() + L"\\UrbanOperations.exe"));
     ASSERT_EQ(GetString(HKEY_CURRENT_USER, kGameSpyKey, L"Cmdline"), L"Launcher.exe --rs");
 
-    // A running launcher cannot be removed: the uninstaller refuses and removes nothing, the
-    // patch included (run in place, so that its exit code is its own).
+    // A running launcher can be neither replaced nor removed: the installer and the uninstaller
+    // refuse and change nothing, the patch included (the uninstaller run in place, so that its
+    // exit code is its own).
     {
         LauncherProcess running(LauncherProcess::Program{folder + L"\\Launcher.exe"}, L"");
         const HWND main = running.waitForWindow(L"Quarl Launcher");
         ASSERT_NE(main, nullptr);
+        Process reinstall(L"\"" + WindowsPath(QUARL_SETUP_EXE) + L"\" /S");
+        EXPECT_EQ(reinstall.waitForExit(60000), 2u);
         Process refused(L"\"" + folder + L"\\Uninstall.exe\" /S _?=" + folder);
         EXPECT_EQ(refused.waitForExit(60000), 2u);
         EXPECT_TRUE(Exists(folder + L"\\Launcher.exe"));
