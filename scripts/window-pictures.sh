@@ -23,6 +23,8 @@ positions='HKCU\Software\Quarl\Launcher\MainPos|Left|REG_SZ|8'
 positions+=';HKCU\Software\Quarl\Launcher\MainPos|Top|REG_SZ|8'
 positions+=';HKCU\Software\Quarl\Launcher\AddressBookPos|Left|REG_SZ|8'
 positions+=';HKCU\Software\Quarl\Launcher\AddressBookPos|Top|REG_SZ|8'
+# A mod chosen, so that Mod Information has something to show.
+positions+=';HKCU\Software\Quarl\Launcher|LastMod|REG_SZ|Tactical Realism'
 
 # picture | keys from the main window to it ("KEYS=CAPTION;...", scripts/screenshot.sh)
 #         [| what the helper show_wizard_page.exe opens instead of keys]
