@@ -37,11 +37,11 @@ shots=(
     "wizard-1-opening.png|alt+t w=Quarl Launcher Wizard"
     "resume.png|alt+m l=Running Rogue Spear"
     "ping-stats.png|alt+t p=Ping Stats"
-    "local-addresses.png|alt+t i=Local IP Addresses"
+    "local-ip-addresses.png|alt+t i=Local IP Addresses"
     "about.png|alt+h a=About Quarl Launcher"
-    "mod-info.png|alt+m m=Mod Information"
+    "mod-information.png|alt+m m=Mod Information"
     # Opened through the Roger Wilco button's drop-down arrow, which keys do not reach.
-    "join-channel.png| =Join Channel|join-channel"
+    "join-channel.png| =Join Channel|join"
 )
 helper=$QUARL_ROOT/build/$QUARL_WINDOWS_PRESET/tests/e2e/show_wizard_page.exe
 
