@@ -15,12 +15,13 @@ set(allowed_launch "mods;ui;config;platform;base")
 set(allowed_companions "ui;config;platform;base")
 set(allowed_settings "ui;config;platform;base")
 set(allowed_wizard "ui;config;platform;base")
+set(allowed_redirect "base")
 set(allowed_app "mods;net;launch;companions;settings;wizard;ui;config;platform;base")
 set(allowed_win32ui
     "app;mods;net;launch;companions;settings;wizard;ui;config;platform/win32;platform;base")
 # Most specific first: a header's layer is the first of these its path starts with.
 set(layers platform/fake platform/win32 platform base config ui mods net launch companions
-    settings wizard app win32ui)
+    settings wizard redirect app win32ui)
 
 function(layer_of path out)
   foreach(layer IN LISTS layers)

@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Builds (or refreshes) a Wine prefix holding a demo installation of the games and the launcher.
 #
-#   scripts/demo-prefix.sh PREFIX LAUNCHER_EXE STANDIN_EXE
+#   scripts/demo-prefix.sh PREFIX LAUNCHER_EXE STANDIN_EXE [SETUP_EXE]
 #
 #   PREFIX       the Wine prefix; created once (X11 driver), kept on later runs
-#   LAUNCHER_EXE the built Launcher.exe; copied to C:\Quarl with the help folder beside it
+#   LAUNCHER_EXE the built Launcher.exe; copied to C:\Quarl with the help folder beside it when
+#                there is no SETUP_EXE
 #   STANDIN_EXE  the built StandInGame.exe; installed as the three game executables
+#   SETUP_EXE    the built QuarlLauncherSetup.exe: the launcher is installed to C:\Quarl through
+#                it, silently, as a player installs it (files, launcher key, Start menu, uninstall
+#                entry); without it Launcher.exe is copied there
 #
 # Each run refreshes the game folder's programs, the mods and the data files from demo/data,
 # and resets the game's and the launcher's registry keys to the demo state. Files the programs
 # write in the game folder (standin-log.txt, ModsSettings.txt) are kept.
 set -euo pipefail
 
-if [ $# -ne 3 ]; then
-    echo "usage: $0 PREFIX LAUNCHER_EXE STANDIN_EXE" >&2
+if [ $# -lt 3 ] || [ $# -gt 4 ]; then
+    echo "usage: $0 PREFIX LAUNCHER_EXE STANDIN_EXE [SETUP_EXE]" >&2
     exit 2
 fi
 
@@ -22,9 +26,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 prefix=$(realpath -m "$1")
 launcher=$2
 standin=$3
+setup=${4:-}
 data=$QUARL_ROOT/demo/data
 
-for program in "$launcher" "$standin"; do
+for program in "$launcher" "$standin" $setup; do
     if [ ! -f "$program" ]; then
         echo "demo-prefix: not built: $program" >&2
         exit 1
@@ -79,11 +84,13 @@ install_text_tree "$data/mods" "$game/mods"
 for file in "$data"/launcher/*; do
     install_text "$file" "$quarl/$(basename "$file")"
 done
-install_file "$launcher" "$quarl/Launcher.exe"
-# The help pages the build put beside the program.
-rm -rf "$quarl/help"
-if [ -d "$(dirname "$launcher")/help" ]; then
-    cp -r "$(dirname "$launcher")/help" "$quarl/help"
+if [ -z "$setup" ]; then
+    install_file "$launcher" "$quarl/Launcher.exe"
+    # The help pages the build put beside the program.
+    rm -rf "$quarl/help"
+    if [ -d "$(dirname "$launcher")/help" ]; then
+        cp -r "$(dirname "$launcher")/help" "$quarl/help"
+    fi
 fi
 
 # --- Registry -------------------------------------------------------------------------------
@@ -115,6 +122,8 @@ Windows Registry Editor Version 5.00
 "Host"="FALSE"
 "UseMod"="TRUE"
 EOF
+# The installer writes the launcher key's "InstallationPath" itself.
+[ -z "$setup" ] || sed -i '/^"InstallationPath"="C:\\\\Quarl"$/d' "$reg_file"
 sed -i 's/$/\r/' "$reg_file"
 view=()
 if [ "$QUARL_WINE_BITS" = 64 ]; then
@@ -134,6 +143,14 @@ check_value() {
         exit 1
     fi
 }
+if [ -n "$setup" ]; then
+    # /D= takes the rest of the command line and no quotes: C:\Quarl has no space.
+    if ! wine "$(winepath -w "$setup" 2>/dev/null)" /S '/D=C:\Quarl' </dev/null >/dev/null 2>&1; then
+        echo "demo-prefix: the installer failed: $setup" >&2
+        exit 1
+    fi
+    check_value 'HKCU\Software\Quarl\Launcher' InstallationPath 'C:\Quarl'
+fi
 check_value 'HKLM\Software\Red Storm Entertainment\Rogue Spear' InstallationPath 'C:\Games\Rogue Spear'
 check_value 'HKCU\Software\Quarl\Launcher' server-b '127.0.0.1'
 

@@ -4,8 +4,8 @@
 #   scripts/install-deps.sh SET...
 #
 #   windows        windows-build, and wine with 32-bit support to run it
-#   windows-build  cmake, ninja, mingw-w64 i686 (posix threads), Wine's fonts; Xvfb too when
-#                  there is no DISPLAY
+#   windows-build  cmake, ninja, mingw-w64 i686 (posix threads), Wine's fonts, NSIS (the
+#                  installer); Xvfb too when there is no DISPLAY
 #   windows64      windows-build, mingw-w64 x86-64 (posix threads) and 64-bit Wine, for
 #                  machines that cannot execute 32-bit programs
 #   probe          the assembler and linker that tell whether 32-bit programs run here
@@ -53,6 +53,7 @@ for set in "$@"; do
         need ninja-build cmd:ninja
         need g++-mingw-w64-i686-posix cmd:i686-w64-mingw32-g++-posix
         need fonts-wine file:/usr/share/wine/fonts/tahoma.ttf
+        need nsis cmd:makensis
         [ -n "${DISPLAY:-}" ] || need xvfb cmd:Xvfb
         if [ "$set" = windows ]; then
             need wine cmd:wine

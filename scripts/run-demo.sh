@@ -4,8 +4,8 @@
 #   scripts/run-demo.sh
 #
 # Installs missing Debian packages (scripts/install-deps.sh windows), builds the "windows"
-# preset, prepares the Wine prefix build/demo-prefix (scripts/demo-prefix.sh) and runs
-# C:\Quarl\Launcher.exe there. On a machine that cannot execute 32-bit programs (or with
+# preset, prepares the Wine prefix build/demo-prefix (scripts/demo-prefix.sh), installs the
+# launcher there through QuarlLauncherSetup.exe (silently, to C:\Quarl) and runs it. On a machine that cannot execute 32-bit programs (or with
 # QUARL_WINE_BITS=64) it uses the "windows64" preset and a 64-bit prefix, build/demo-prefix64.
 # The games in the prefix are stand-ins: each shows what the launcher asked it to do and records
 # it in C:\Games\Rogue Spear\standin-log.txt.
@@ -27,8 +27,8 @@ quarl_wine_env "$prefix"
 if [ ! -f "$build/build.ninja" ]; then
     cmake --preset "$QUARL_WINDOWS_PRESET"
 fi
-cmake --build --preset "$QUARL_WINDOWS_PRESET" -j 2 --target standin_game Launcher
-source "$build/demo/paths.sh" # QUARL_STANDIN_EXE, QUARL_LAUNCHER_EXE
+cmake --build --preset "$QUARL_WINDOWS_PRESET" -j 2 --target standin_game Launcher installer
+source "$build/demo/paths.sh" # QUARL_STANDIN_EXE, QUARL_LAUNCHER_EXE, QUARL_SETUP_EXE
 
 # --- Display (before any Wine program: the session keeps the display it starts with) --------
 xvfb_pid=
@@ -49,7 +49,8 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 # --- Demo installation and launcher ---------------------------------------------------------
-"$here/demo-prefix.sh" "$prefix" "$QUARL_LAUNCHER_EXE" "$QUARL_STANDIN_EXE"
+# The launcher arrives through its installer, silently: the demo is what a player gets.
+"$here/demo-prefix.sh" "$prefix" "$QUARL_LAUNCHER_EXE" "$QUARL_STANDIN_EXE" "$QUARL_SETUP_EXE"
 
 echo "run-demo: starting C:\\Quarl\\Launcher.exe (Wine prefix $prefix)"
 cd "$prefix/drive_c/Quarl"

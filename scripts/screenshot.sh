@@ -15,6 +15,7 @@
 #                      x86-64 build)
 #   QUARL_SHOT_FULL=1  keep the whole screen instead of cropping to the window
 #   QUARL_SHOT_WAIT    seconds to wait for the window (default 60)
+#   QUARL_SHOT_SCREEN  the virtual screen's size (default 1024x768)
 #   QUARL_SHOT_DPI     the screen's dots per inch for the picture (default 96; 144 is 150%, 192 is
 #                      200%)
 #   QUARL_SHOT_HELPER  a Windows command run in the prefix beside the program, e.g. to open
@@ -22,12 +23,19 @@
 #   QUARL_SHOT_SETTLE  seconds to let the program work before the picture (default 1.5); 7 shows
 #                      the first ping result
 #   QUARL_SHOT_STEPS   windows to open on the way to the one pictured, as "KEYS=CAPTION;..."; for
-#                      each, the current window is clicked, the xdotool keys are typed, and the
-#                      window with the caption becomes the current one, e.g.
+#                      each, the current window is clicked, the xdotool keys are typed (a key
+#                      "click:DX,DY" clicks that point of the window instead), and the window
+#                      with the caption becomes the current one, e.g.
 #                      QUARL_SHOT_STEPS='alt+m b=Address Book;shift+F10 r=frmABEdit'
 #   QUARL_SHOT_STEP_WAIT  seconds to let each step's window settle (default 1)
-#   QUARL_LAUNCHER_EXE, QUARL_STANDIN_EXE  built programs for the prefix; by default read from
-#                      build/windows/demo/paths.sh
+#   QUARL_SHOT_CLOSE_WAIT seconds to wait for the program to close on Alt+F4, and then on
+#                      WM_CLOSE, before ending it (default 10 each)
+#   QUARL_SHOT_REG     registry values to set before the program starts, as
+#                      "KEY|NAME|TYPE|DATA;...", e.g. where a window opens:
+#                      'HKCU\Software\Quarl\Launcher\MainPos|Left|REG_DWORD|0'
+#   QUARL_LAUNCHER_EXE, QUARL_STANDIN_EXE, QUARL_SETUP_EXE  built programs for the prefix (the
+#                      launcher is installed through QUARL_SETUP_EXE when it is there); by default
+#                      read from build/windows/demo/paths.sh
 #   QUARL_WINE_BITS    64 uses the x86-64 build (build/windows64) under 64-bit Wine; that is the
 #                      default on a machine that cannot execute 32-bit programs
 #
@@ -77,7 +85,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-quarl_start_xvfb "$display"
+screen=${QUARL_SHOT_SCREEN:-1024x768}
+screen_width=${screen%x*}
+screen_height=${screen#*x}
+quarl_start_xvfb "$display" "$screen"
 xvfb_pid=$QUARL_XVFB_PID
 export DISPLAY=":$display"
 
@@ -88,7 +99,10 @@ if [ -z "${QUARL_STANDIN_EXE:-}" ] && [ -f "$paths" ]; then
     source "$paths"
 fi
 if [ -n "${QUARL_STANDIN_EXE:-}" ] && [ -f "$QUARL_STANDIN_EXE" ]; then
-    "$here/demo-prefix.sh" "$prefix" "${QUARL_LAUNCHER_EXE:-}" "$QUARL_STANDIN_EXE" >/dev/null
+    setup=()
+    [ -n "${QUARL_SETUP_EXE:-}" ] && [ -f "$QUARL_SETUP_EXE" ] && setup=("$QUARL_SETUP_EXE")
+    "$here/demo-prefix.sh" "$prefix" "${QUARL_LAUNCHER_EXE:-}" "$QUARL_STANDIN_EXE" \
+        "${setup[@]}" >/dev/null
 elif [ ! -f "$prefix/drive_c/Games/Rogue Spear/RogueSpear.exe" ]; then
     echo "screenshot: no demo prefix at $prefix and no built programs to make one;" >&2
     echo "            build first: cmake --preset $QUARL_WINDOWS_PRESET &&" \
@@ -99,6 +113,13 @@ quarl_wine_env "$prefix"
 # The scale every program of the prefix starts with.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${QUARL_SHOT_DPI:-96}" \
     /f </dev/null >/dev/null 2>&1
+if [ -n "${QUARL_SHOT_REG:-}" ]; then
+    IFS=';' read -r -a values <<<"$QUARL_SHOT_REG"
+    for value in "${values[@]}"; do
+        IFS='|' read -r key name type data <<<"$value"
+        wine reg add "$key" /v "$name" /t "$type" /d "$data" /f </dev/null >/dev/null 2>&1
+    done
+fi
 
 unix_exe=$(winepath -u "$exe" 2>/dev/null || true)
 if [ -z "$unix_exe" ] || [ ! -f "$unix_exe" ]; then
@@ -153,8 +174,18 @@ if [ -n "${QUARL_SHOT_STEPS:-}" ]; then
         eval "$(xdotool getwindowgeometry --shell "$window")"
         xdotool mousemove $((X + WIDTH / 2)) $((Y + 8)) click 1 >/dev/null 2>&1 || true
         sleep 0.3
-        # shellcheck disable=SC2086
-        xdotool key --clearmodifiers $keys >/dev/null 2>&1 || true
+        # A "click:DX,DY" token clicks that point of the window instead of typing a key.
+        for token in $keys; do
+            case "$token" in
+            click:*)
+                offset=${token#click:}
+                xdotool mousemove $((X + ${offset%,*})) $((Y + ${offset#*,})) click 1 \
+                    >/dev/null 2>&1 || true
+                sleep 0.3
+                ;;
+            *) xdotool key --clearmodifiers "$token" >/dev/null 2>&1 || true ;;
+            esac
+        done
         if ! window=$(find_window "$next"); then
             echo "screenshot: no window \"$next\" after the keys $keys" >&2
             exit 1
@@ -169,8 +200,8 @@ if [ "${QUARL_SHOT_FULL:-0}" != 1 ]; then
     # Keep the rectangle on the screen.
     if [ "$X" -lt 0 ]; then WIDTH=$((WIDTH + X)); X=0; fi
     if [ "$Y" -lt 0 ]; then HEIGHT=$((HEIGHT + Y)); Y=0; fi
-    [ $((X + WIDTH)) -gt 1024 ] && WIDTH=$((1024 - X))
-    [ $((Y + HEIGHT)) -gt 768 ] && HEIGHT=$((768 - Y))
+    [ $((X + WIDTH)) -gt "$screen_width" ] && WIDTH=$((screen_width - X))
+    [ $((Y + HEIGHT)) -gt "$screen_height" ] && HEIGHT=$((screen_height - Y))
     if [ "$WIDTH" -gt 0 ] && [ "$HEIGHT" -gt 0 ]; then
         crop=(-crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage)
     fi
@@ -194,10 +225,11 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + 8)) click 1 >/dev/null 2>&1 || true
 sleep 0.3
 xdotool key --clearmodifiers alt+F4 >/dev/null 2>&1 || true
-if ! close_wait 10; then
+close_seconds=${QUARL_SHOT_CLOSE_WAIT:-10}
+if ! close_wait "$close_seconds"; then
     echo "screenshot: warning: the program did not close on Alt+F4; sending WM_CLOSE" >&2
     wine taskkill /im "$(basename "$unix_exe")" </dev/null >/dev/null 2>&1 || true
-    if ! close_wait 10; then
+    if ! close_wait "$close_seconds"; then
         echo "screenshot: warning: the program did not close; ending it" >&2
         wine taskkill /f /im "$(basename "$unix_exe")" </dev/null >/dev/null 2>&1 || true
         close_wait 5 || kill "$app_pid" 2>/dev/null || true

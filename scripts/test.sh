@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 
 scripts/install-deps.sh native
-quarl_windows_deps
+quarl_windows_deps screenshot
 echo "== Windows tests will run under $QUARL_WINE_BITS-bit Wine: $QUARL_WINE_REASON"
 
 echo "== Native build and tests (ASan/UBSan)"

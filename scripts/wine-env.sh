@@ -10,7 +10,7 @@
 #   quarl_test_prefix               the headless test prefix (QUARL_TEST_PREFIX, by default
 #                                   build/wine-test, or build/wine-test64 for 64 bits), made ready
 #                                   and exported
-#   quarl_start_xvfb NUMBER         start a virtual screen :NUMBER (1024x768) in the background,
+#   quarl_start_xvfb NUMBER [SIZE]  start a virtual screen :NUMBER (SIZE, default 1024x768) in the background,
 #                                   wait until it takes clients; its process id in QUARL_XVFB_PID
 #
 # The product is a 32-bit program and runs under 32-bit Wine. Some machines cannot execute any
@@ -72,7 +72,9 @@ quarl_wine_env() {
     quarl_wine_bits
     export WINEPREFIX="$1"
     export WINEDEBUG=${WINEDEBUG:--all}
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # No Mono or Gecko; and no menu entries or file associations on the Linux desktop for what
+    # an installer in the prefix registers.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     if [ "$QUARL_WINE_BITS" = 64 ]; then
         export WINEARCH=win64
         case ":$PATH:" in
@@ -119,9 +121,9 @@ quarl_test_prefix() {
 }
 
 quarl_start_xvfb() {
-    local display="$1"
+    local display="$1" size="${2:-1024x768}"
     # In its own session, so that Ctrl+C in the caller's terminal does not reach it first.
-    setsid Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    setsid Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
     QUARL_XVFB_PID=$!
     for _ in $(seq 100); do
         [ -e "/tmp/.X11-unix/X$display" ] && return 0

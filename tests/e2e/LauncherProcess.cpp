@@ -127,7 +127,10 @@ GameFolder::~GameFolder() {
 }
 
 LauncherProcess::LauncherProcess(const std::wstring& arguments)
-    : Process(L"\"" + WindowsPath(QUARL_LAUNCHER_EXE) + L"\" " + arguments) {}
+    : LauncherProcess(Program{WindowsPath(QUARL_LAUNCHER_EXE)}, arguments) {}
+
+LauncherProcess::LauncherProcess(const Program& program, const std::wstring& arguments)
+    : Process(L"\"" + program.path + L"\" " + arguments) {}
 
 namespace {
 

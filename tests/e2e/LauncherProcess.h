@@ -66,6 +66,11 @@ protected:
 class LauncherProcess : public Process {
 public:
     explicit LauncherProcess(const std::wstring& arguments = L"");
+    // A launcher installed elsewhere (full Windows path of its Launcher.exe).
+    struct Program {
+        std::wstring path;
+    };
+    LauncherProcess(const Program& program, const std::wstring& arguments);
 
     // The visible top-level window of this process with the given caption, or nullptr.
     HWND waitForWindow(const wchar_t* caption, DWORD timeoutMs = 15000,
