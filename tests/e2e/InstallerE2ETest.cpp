@@ -104,9 +104,9 @@ TEST_F(InstallerE2E, SilentInstallPatchAndUninstallLeaveTheGameWholeAndTheAddres
     // Installed for the current user, in the user's own programs folder.
     const auto folder = Expanded(L"%LOCALAPPDATA%\\Programs\\Quarl Launcher");
     EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLauncherKey, L"InstallationPath"), folder);
-    for (const wchar_t* file : {L"Launcher.exe", L"redirect.exe", L"Uninstall.exe",
-                                L"help\\contents.html", L"help\\200.html",
-                                L"guide\\user-guide.md", L"guide\\main-window.png"})
+    for (const wchar_t* file :
+         {L"Launcher.exe", L"redirect.exe", L"Uninstall.exe", L"help\\contents.html",
+          L"help\\200.html", L"guide\\user-guide.md", L"guide\\main-window.png"})
         EXPECT_TRUE(Exists(folder + L"\\" + file)) << Narrow(file);
     EXPECT_TRUE(Exists(StartMenuEntry()));
     EXPECT_EQ(GetString(HKEY_CURRENT_USER, kUninstallKey, L"DisplayName"), L"Quarl Launcher");
