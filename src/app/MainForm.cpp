@@ -163,8 +163,8 @@ void MainForm::wireCompanions() {
          {std::pair{&mnuHelpIntroduction, 6000}, std::pair{&mnuHelpZone, 6010},
           std::pair{&mnuHelpGameSpy, 6020}, std::pair{&mnuHelpMPlayer, 6030},
           std::pair{&mnuHelpKali, 6040}})
-        item->onClick = [&platform, &helpFile, context] {
-            platform.help.showTopic(helpFile, context);
+        item->onClick = [&platform, &helpFile, topic = context] {
+            platform.help.showTopic(helpFile, topic);
         };
     mnuCheckUpdates.onClick = [this, &platform, &session] {
         companions::OpenWebPage(platform.shell,
