@@ -4,8 +4,10 @@
 #include "app/SingleInstance.h"
 #include "companions/AboutForm.h"
 #include "companions/ToolForm.h"
+#include "companions/VoiceChat.h"
 #include "config/Session.h"
 #include "launch/ResumeForm.h"
+#include "mods/ModInfoForm.h"
 #include "mods/ModList.h"
 #include "net/ABEditForm.h"
 #include "net/AddressBookForm.h"
@@ -43,12 +45,12 @@ public:
     net::AddressBookForm frmAddressBook{platform, session, application,
                                         frmMain.addressBookChoices(), frmABEdit};
     settings::SettingsForm frmSettings{platform, session, application};
-    ui::Form frmModInfo{"frmModInfo", "Mod Information"};
+    mods::ModInfoForm frmModInfo{platform, session, frmMain.modChoices()};
     launch::ResumeForm frmResume{platform, session.store};
     net::LocalAddressesForm frmIPAddress{platform};
     net::PingStatsForm frmPingStats{ping};
     net::ABEditForm frmABEdit{frmAddressBook, frmMain.ListBox1};
-    ui::Form frmJoinRW{"frmJoinRW", "Join Channel"};
+    companions::JoinChannelForm frmJoinRW{platform, session.store};
 
     // Last, so that it goes first: no hand-over arrives once the windows are gone.
     InstanceHandOver handOver;

@@ -78,6 +78,10 @@ MainForm::MainForm(Launcher& launcher) : Form("frmMain", "Quarl Launcher"), laun
     SetCommand(mnuWebTamsel, "Tamsel Software", "");
     SetCommand(mnuWebProductGroup, "Quarl Launcher", "");
     SetCommand(mnuAbout, "&About", "About this program");
+    mnuRWJoin.caption = "Join";
+    mnuRWJoinRS.caption = "Join RS Server";
+    mnuRWHostNormal.caption = "Normal";
+    mnuRWHostMinimize.caption = "Minimize";
 
     SetCommand(btnLaunch, "Launch", "Launch Game");
     SetCommand(tbTelnet, "Telnet", "Telnet to Server");
@@ -112,8 +116,7 @@ void MainForm::wireHandlers() {
     rbHost.onClick = reaction([this] { rbHostClick(); });
     chkUseMod.onClick = reaction([this] { launcher_.mods.UseModClick(); });
     ListBox1.onClick = [this] { launcher_.mods.SaveModSelection(); };
-    // The mod information window is not there yet: a double-click does nothing and the menu
-    // item shows disabled, rather than disabling the main window behind an empty one.
+    ListBox1.onDoubleClick = mnuModInfo.onClick = [this] { launcher_.frmModInfo.showModal(*this); };
     PingTimer.onTimer = [this] { launcher_.ping.PingTimerTimer(); };
     imgPing.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
     Pingtime.onDoubleClick = [this] { launcher_.frmPingStats.show(); };
@@ -139,7 +142,7 @@ void MainForm::wireCompanions() {
     auto& session = launcher_.session;
     const auto& helpFile = launcher_.application.helpFile;
     tbTelnet.onClick = mnuTelnet.onClick = [this, &platform, &session] {
-        net::TelnetToServer(platform.shell, session, txtIPAddress.text, txtPort.text);
+        net::TelnetToServer(platform, session, txtIPAddress.text, txtPort.text);
     };
     using companions::Companion;
     const auto start = [&platform, &session](Companion which) {
@@ -147,6 +150,18 @@ void MainForm::wireCompanions() {
             companions::StartCompanion(platform.shell, session.store, which);
         };
     };
+    const auto rogerWilco = [&platform, &session](std::string parameters,
+                                                  platform::ShowCommand show) {
+        return [&platform, &session, parameters, show] {
+            companions::RunRogerWilco(platform.shell, session.store, parameters, show);
+        };
+    };
+    using platform::ShowCommand;
+    mnuRogerWilco.onClick = tbRogerWilco.onClick = rogerWilco("", ShowCommand::Normal);
+    mnuRWHostNormal.onClick = rogerWilco("/create DEFAULT", ShowCommand::Normal);
+    mnuRWHostMinimize.onClick = rogerWilco("/create DEFAULT", ShowCommand::MinimizedNoActivate);
+    mnuRWJoin.onClick = [this] { launcher_.frmJoinRW.show(); };
+    mnuRWJoinRS.onClick = [this] { launcher_.frmJoinRW.showWithAddress(txtIPAddress.text); };
     mnuGameSpy.onClick = tbGameSpy.onClick = start(Companion::GameSpy);
     mnuKali.onClick = tbKali.onClick = start(Companion::Kali);
     mnuStats.onClick = tbStats.onClick = start(Companion::Stats);

@@ -81,6 +81,11 @@ public:
     ui::MenuItem mnuWebTamsel{"mnuWebTamsel"};
     ui::MenuItem mnuWebProductGroup{"mnuWebProductGroup"};
     ui::MenuItem mnuAbout{"mnuAbout"};
+    // The Roger Wilco button's drop-down menu.
+    ui::MenuItem mnuRWJoin{"mnuRWJoin"};
+    ui::MenuItem mnuRWJoinRS{"mnuRWJoinRS"};
+    ui::MenuItem mnuRWHostNormal{"mnuRWHostNormal"};
+    ui::MenuItem mnuRWHostMinimize{"mnuRWHostMinimize"};
 
     // Toolbar, left to right (separators after btnLaunch and tbHelp).
     ui::ToolButton btnLaunch{"btnLaunch"};

@@ -86,6 +86,12 @@ void StartCompanion(platform::Shell& shell, const config::ConfigStore& store, Co
     }
 }
 
+void RunRogerWilco(platform::Shell& shell, const config::ConfigStore& store,
+                   const std::string& parameters, platform::ShowCommand show) {
+    shell.open({"OPEN", std::string(ProgramName(kRogerWilco)), parameters,
+                FolderOf(store, kRogerWilco), show});
+}
+
 void EditBoundKeys(platform::Shell& shell, const platform::FileSystem& files,
                    const config::Session& session) {
     if (const auto folder = FolderOf(session.store, kMpKeys); InstalledIn(files, folder, kMpKeys))

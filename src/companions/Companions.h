@@ -29,6 +29,11 @@ enum class Companion { Stats, Kali, GameSpy };
 // Starts a companion program in its folder, read from the registry at every start.
 void StartCompanion(platform::Shell& shell, const config::ConfigStore& store, Companion which);
 
+// Starts Roger Wilco from its installation folder with the given parameters ("/create DEFAULT"
+// hosts a channel, "/join ..." joins one). A failing start is not reported.
+void RunRogerWilco(platform::Shell& shell, const config::ConfigStore& store,
+                   const std::string& parameters, platform::ShowCommand show);
+
 // "Boundkeys": MP-Keys when it is installed, otherwise Notepad on the game's "boundkey.txt".
 void EditBoundKeys(platform::Shell& shell, const platform::FileSystem& files,
                    const config::Session& session);

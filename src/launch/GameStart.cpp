@@ -1,5 +1,6 @@
 #include "launch/GameStart.h"
 
+#include "base/ServerAddress.h"
 #include "config/LauncherKey.h"
 #include "mods/ModList.h"
 
@@ -32,25 +33,19 @@ void TagPlayerName(platform::FileSystem& files, config::Session& session,
         session.writeGameString(config::game::PlayerNameWritten, "{v} " + name);
 }
 
-bool AddressCharacter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
-           c == ':' || c == '_' || c == '-';
-}
-
 } // namespace
 
 std::optional<std::string> CommandLineProblem(const LaunchChoices& choices) {
     if (!choices.network || (!choices.join && !choices.host))
         return std::nullopt;
     const auto& address = choices.address;
-    if (choices.join && (address.starts_with('-') ||
-                         !std::all_of(address.begin(), address.end(), AddressCharacter)))
+    if (choices.join && !base::ServerAddressAllowed(address))
         return "The server address \"" + address +
                "\" cannot be passed to the game.\n\n"
                "An address holds only letters, digits and the characters . : _ - "
                "and does not start with -.";
     const auto& port = choices.port;
-    if (!std::all_of(port.begin(), port.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (!base::PortAllowed(port))
         return "The port \"" + port +
                "\" cannot be passed to the game.\n\n"
                "A port holds only digits.";

@@ -91,15 +91,7 @@ void ModList::RestoreLastMod() {
         if (path.empty() || !files_.fileExists(path))
             return;
         const auto text = files_.readTextFile(path);
-        std::size_t start = 0;
-        while (start < text.size()) {
-            auto end = text.find('\n', start);
-            if (end == std::string::npos)
-                end = text.size();
-            std::string_view line(text.data() + start, end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);
-            start = end + 1;
+        for (const auto line : base::TextLines(text)) {
             const auto name = ModNameOfLine(line);
             if (name.empty() || name.find("//") != std::string::npos)
                 continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -42,6 +43,14 @@ public:
     // Whole-file read; throws FileError when the file cannot be opened or a read fails part-way
     // ("Cannot read file ..."), never a part of the text.
     virtual std::string readTextFile(std::string_view path) const = 0;
+    // The start of a file of unknown size: at most maxBytes bytes are read, so a huge file costs
+    // no more than that. Fails as readTextFile does.
+    virtual std::string readTextFileStart(std::string_view path, std::size_t maxBytes) const {
+        auto text = readTextFile(path);
+        if (text.size() > maxBytes)
+            text.resize(maxBytes);
+        return text;
+    }
     // Replaces the file crash-safely: the old content or the new, never a half-written file. The
     // new content goes into a temporary file beside it, named after it and this process
     // (platform/TemporaryFileName.h) and created new, so that no file of that name is ever

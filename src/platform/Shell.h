@@ -4,7 +4,8 @@
 
 namespace quarl::platform {
 
-enum class ShowCommand { Normal = 1, Show = 5 };
+// The window a started program shows first, as the Windows show commands number them.
+enum class ShowCommand { Normal = 1, Show = 5, MinimizedNoActivate = 7 };
 
 // A request to the Windows shell: open a program, document or web address. The result is not
 // examined; outside programs are started and never waited for.

@@ -49,14 +49,16 @@ public:
     std::optional<Color> color; // a background of the window's own choosing
 };
 
-// A link: underlined text that runs its reaction when clicked.
+// A link: underlined text that runs its reaction when clicked. An inactive link shows its
+// caption as plain text and takes no click.
 class Link : public Control {
 public:
     using Control::Control;
     std::string caption;
+    bool active = true;
     Handler onClick;
     void click() {
-        if (enabled && visible && onClick)
+        if (enabled && visible && active && onClick)
             onClick();
     }
 };

@@ -34,6 +34,7 @@ void AboutView::onCreate() {
     bind(IDC_LBL_ABOUTLEGAL, form_.lblLegal);
     bind(IDC_LNK_ABOUTHOME, form_.lnkHomePage);
     bind(IDC_BTN_ABOUTOK, form_.btnOk);
+    setEscapeButton(form_.btnOk);
 }
 
 // The picture: the launcher's icon on a dark field.

@@ -1,5 +1,5 @@
 #pragma once
 
-// A window whose contents come later: its dialog only.
+// A bare window: its dialog only.
 
 #define IDD_EMPTY 201

@@ -171,6 +171,11 @@ INT_PTR FormView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (reconciling_)
             return TRUE;
         host_.pullTexts();
+        if (LOWORD(wParam) == IDCANCEL && escapeButton_) {
+            escapeButton_->click();
+            host_.reconcileAll();
+            return TRUE;
+        }
         if (dispatchCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) {
             host_.reconcileAll();
             return TRUE;

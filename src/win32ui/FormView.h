@@ -66,6 +66,8 @@ protected:
     // The launcher's icon in the window's caption and task bar button.
     void setLauncherIcon() const;
     HWND toolbar() const { return toolbar_; }
+    // Esc clicks this button (OK or Cancel): a window without a close box still has a way out.
+    void setEscapeButton(ui::Button& button) { escapeButton_ = &button; }
     // Resizes the window for a client area of the given size at 96 DPI, scaled to the window's.
     // Centred on the screen when asked, otherwise where it is.
     void sizeClientArea(int width, int height, bool centre) const;
@@ -114,6 +116,7 @@ private:
     int dialogId_;
     HWND hwnd_ = nullptr;
     HWND toolbar_ = nullptr;
+    ui::Button* escapeButton_ = nullptr;
     int dpi_ = 96;
     HFONT font_ = nullptr;     // the controls' font once rescaled; the template's until then
     HWND refusedBy_ = nullptr; // the foreground window that kept it when this one asked last

@@ -22,6 +22,7 @@ void LocalAddressesView::onCreate() {
     for (std::size_t i = 0; i < panels.size(); ++i)
         bind(kPanelIds[i], *panels[i]);
     bind(IDC_BTN_LOCALADDRESSESOK, form_.btnOk);
+    setEscapeButton(form_.btnOk);
 }
 
 } // namespace quarl::win32ui

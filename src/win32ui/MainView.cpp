@@ -157,6 +157,10 @@ void MainView::bindControls() {
         {IDM_WEB_TAMSEL, &m.mnuWebTamsel},
         {IDM_WEB_PRODUCTGROUP, &m.mnuWebProductGroup},
         {IDM_ABOUT, &m.mnuAbout},
+        {IDM_RW_JOIN, &m.mnuRWJoin},
+        {IDM_RW_JOINRS, &m.mnuRWJoinRS},
+        {IDM_RW_HOSTNORMAL, &m.mnuRWHostNormal},
+        {IDM_RW_HOSTMINIMIZE, &m.mnuRWHostMinimize},
     };
     for (const auto& [id, item] : menu)
         bindCommand(id, *item, CommandKind::Menu);
@@ -211,8 +215,13 @@ bool MainView::onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
             MapWindowPoints(toolbar(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
             HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ROGERWILCOMENU));
             HMENU popup = GetSubMenu(menu, 0);
-            for (int id : {IDM_RW_JOIN, IDM_RW_JOINRS, IDM_RW_HOSTNORMAL, IDM_RW_HOSTMINIMIZE})
-                EnableMenuItem(popup, static_cast<UINT>(id), MF_BYCOMMAND | MF_GRAYED);
+            auto& m = launcher_.frmMain;
+            for (const auto& [id, item] :
+                 {std::pair{IDM_RW_JOIN, &m.mnuRWJoin}, std::pair{IDM_RW_JOINRS, &m.mnuRWJoinRS},
+                  std::pair{IDM_RW_HOSTNORMAL, &m.mnuRWHostNormal},
+                  std::pair{IDM_RW_HOSTMINIMIZE, &m.mnuRWHostMinimize}})
+                EnableMenuItem(popup, static_cast<UINT>(id),
+                               MF_BYCOMMAND | (item->available() ? MF_ENABLED : MF_GRAYED));
             TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.bottom, 0, hwnd(),
                            nullptr);
             DestroyMenu(menu);

@@ -4,8 +4,9 @@
 #include "win32ui/ABEditView.h"
 #include "win32ui/AboutView.h"
 #include "win32ui/AddressBookView.h"
-#include "win32ui/EmptyView.h"
+#include "win32ui/JoinChannelView.h"
 #include "win32ui/LocalAddressesView.h"
+#include "win32ui/ModInfoView.h"
 #include "win32ui/PingStatsView.h"
 #include "win32ui/ResumeView.h"
 #include "win32ui/SettingsView.h"
@@ -37,12 +38,12 @@ std::vector<WindowEntry> SecondaryWindows(app::Launcher& launcher) {
          },
          main},
         {launcher.frmSettings, ViewOf<SettingsView>(launcher.frmSettings), main},
-        {launcher.frmModInfo, ViewOf<EmptyView>(launcher.frmModInfo), main},
+        {launcher.frmModInfo, ViewOf<ModInfoView>(launcher.frmModInfo), main},
         {launcher.frmResume, ViewOf<ResumeView>(launcher.frmResume), main},
         {launcher.frmIPAddress, ViewOf<LocalAddressesView>(launcher.frmIPAddress), main},
         {launcher.frmPingStats, ViewOf<PingStatsView>(launcher.frmPingStats), main},
         {launcher.frmABEdit, ViewOf<ABEditView>(launcher.frmABEdit), launcher.frmAddressBook},
-        {launcher.frmJoinRW, ViewOf<EmptyView>(launcher.frmJoinRW), main},
+        {launcher.frmJoinRW, ViewOf<JoinChannelView>(launcher.frmJoinRW), main},
     };
 }
 

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <functional>
@@ -237,16 +238,21 @@ bool Win32FileSystem::deleteFile(std::string_view path) {
 }
 
 std::string Win32FileSystem::readTextFile(std::string_view path) const {
+    return readTextFileStart(path, std::string::npos);
+}
+
+std::string Win32FileSystem::readTextFileStart(std::string_view path, std::size_t maxBytes) const {
     File file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         Fail("Cannot open file", path);
     std::string bytes;
     char buffer[4096];
-    for (;;) {
+    while (bytes.size() < maxBytes) {
         // Only a read that succeeds with nothing is the end: a failed one would cut the text.
+        const auto wanted = static_cast<DWORD>(std::min(sizeof buffer, maxBytes - bytes.size()));
         DWORD read = 0;
-        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr))
+        if (!ReadFile(file.get(), buffer, wanted, &read, nullptr))
             Fail("Cannot read file", path);
         if (read == 0)
             break;

@@ -13,6 +13,7 @@ public:
     bool listFolder(std::string_view folder, std::vector<FolderEntry>& entries) const override;
     bool deleteFile(std::string_view path) override;
     std::string readTextFile(std::string_view path) const override;
+    std::string readTextFileStart(std::string_view path, std::size_t maxBytes) const override;
     void replaceTextFile(std::string_view path, std::string_view content) override;
     void copyFile(std::string_view source, std::string_view destination,
                   const CopyProgress& progress) override;

@@ -22,8 +22,10 @@ public:
     }
 
 private:
-    // The whole caption is the link.
-    void reconcileContent(bool) override { pushText("<a>" + link_.caption + "</a>"); }
+    // The whole caption is the link; an inactive one is plain text.
+    void reconcileContent(bool) override {
+        pushText(link_.active ? "<a>" + link_.caption + "</a>" : link_.caption);
+    }
     ui::Link& link_;
 };
 

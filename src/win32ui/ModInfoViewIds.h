@@ -1,0 +1,15 @@
+#pragma once
+
+// The Mod Information window's IDs.
+
+#define IDD_MODINFO 285
+
+#define IDC_LBL_MODNAME 1810
+#define IDC_LBL_MODVERSION 1811
+#define IDC_LBL_MODTYPE 1812
+#define IDC_LBL_MODCOPY 1813
+#define IDC_LBL_MODDATE 1814
+#define IDC_LBL_MODAUTHOR 1815
+#define IDC_LNK_MODSUPPORT 1816
+#define IDC_EDT_MODDESCRIPTION 1817
+#define IDC_BTN_MODINFOOK 1818
