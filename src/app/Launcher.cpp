@@ -1,5 +1,6 @@
 #include "app/Launcher.h"
 
+#include "app/JoinLink.h"
 #include "base/ScopeExit.h"
 #include "config/LauncherKey.h"
 #include "launch/GameStart.h"
@@ -22,6 +23,9 @@ Launcher::Launcher(platform::Platform& services) : platform(services), session(s
     frmSettings.onRestoreLastMod = [this] { mods.RestoreLastMod(); };
     frmAddressBook.onUseEntry = [this](const ui::Grid::Row& entry) {
         UseAddressBookEntry(*this, entry);
+    };
+    frmAddressBook.onCopyJoinLink = [this](const ui::Grid::Row& entry) {
+        CopyAddressBookJoinLink(*this, entry);
     };
     frmWiz.onFinish = [this] { FinishWizard(*this); };
 }
@@ -98,6 +102,51 @@ void UseAddressBookEntry(Launcher& launcher, const ui::Grid::Row& entry) {
 
     if (launcher.session.launcherString(keys::CloseAddressBook) == config::kTrue)
         launcher.frmAddressBook.close();
+}
+
+namespace {
+
+void CopyJoinLink(Launcher& launcher, const JoinLink& link) {
+    const auto text = JoinLinkText(link);
+    if (const auto parse = ParseJoinLink(text); !parse.valid)
+        platform::ShowError(launcher.platform.dialogs,
+                            "No join link can be made for this server:\n\n" + parse.problem);
+    else
+        launcher.platform.clipboard.copyText(text);
+}
+
+} // namespace
+
+void CopyMainWindowJoinLink(Launcher& launcher) {
+    const auto choices = launcher.frmMain.launchChoices();
+    JoinLink link;
+    link.game = choices.game;
+    link.host = choices.host;
+    link.address = choices.address;
+    link.port = choices.port;
+    if (choices.useMod && choices.game != launch::Game::CovertOps)
+        link.mods = choices.mods;
+    if (!choices.network || (!choices.join && !choices.host) ||
+        choices.game == launch::Game::None) {
+        platform::ShowError(launcher.platform.dialogs,
+                            "A join link needs a game and a network game to join or host.");
+        return;
+    }
+    CopyJoinLink(launcher, link);
+}
+
+void CopyAddressBookJoinLink(Launcher& launcher, const ui::Grid::Row& entry) {
+    namespace column = net::column;
+    JoinLink link;
+    // As the entry editor shows it: Rogue Spear unless the entry says Urban Ops, the default
+    // port for an empty one.
+    link.game = entry.at(column::Game) == "UO" ? launch::Game::UrbanOps : launch::Game::RogueSpear;
+    link.address = entry.at(column::Address);
+    const auto& port = entry.at(column::Port);
+    link.port = port.empty() || port == " " ? std::string(kDefaultJoinPort) : port;
+    if (const auto& mod = entry.at(column::Mod); !mod.empty())
+        link.mods.push_back(mod);
+    CopyJoinLink(launcher, link);
 }
 
 void FinishWizard(Launcher& launcher) {

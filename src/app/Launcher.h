@@ -72,6 +72,11 @@ void ResumeFromGame(Launcher& launcher);
 // Nothing happens while the main window is disabled.
 void UseAddressBookEntry(Launcher& launcher, const ui::Grid::Row& entry);
 
+// Copy Join Link: the link for the main window's network game, or for an address book entry,
+// goes on the clipboard. Choices that make no valid link are shown in an "Error!" box instead.
+void CopyMainWindowJoinLink(Launcher& launcher);
+void CopyAddressBookJoinLink(Launcher& launcher, const ui::Grid::Row& entry);
+
 // The wizard's Finish: the main window takes the wizard's choices, then the wizard closes.
 void FinishWizard(Launcher& launcher);
 

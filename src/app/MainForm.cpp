@@ -63,6 +63,7 @@ MainForm::MainForm(Launcher& launcher) : Form("frmMain", "Quarl Launcher"), laun
     SetCommand(mnuPingDetails, "&Ping Details", "Detailed Ping Information");
     SetCommand(mnuBoundkeys, "Boundkeys", "Open Boundkeys.txt for editing");
     SetCommand(mnuKitrestrictions, "Kitrestrictions", "Open Kitrestrictions.txt for editing");
+    SetCommand(mnuCopyJoinLink, "Copy &Join Link", "Copy a link that sets up this network game");
     SetCommand(mnuRogerWilco, "&Roger Wilco", "Open RogerWilco");
     SetCommand(mnuGameSpy, "&GameSpy", "Open GameSpy");
     SetCommand(mnuKali, "&Kali", "Open Kali");
@@ -130,6 +131,7 @@ void MainForm::wireHandlers() {
             launcher_.frmTool.show();
     };
     btnLaunch.onClick = mnuLaunch.onClick = [this] { LaunchGame(launcher_); };
+    mnuCopyJoinLink.onClick = [this] { CopyMainWindowJoinLink(launcher_); };
     wireCompanions();
     btnSettings.onClick =
         mnuSettings.onClick = [this] { launcher_.frmSettings.showModal(*this, true); };
@@ -249,6 +251,7 @@ void MainForm::updateControls() {
     const bool network = chkUseNetwork.checked();
     rbJoin.enabled = rbHost.enabled = txtPort.enabled = network;
     txtIPAddress.enabled = btnAddAddress.enabled = network && !rbHost.selected();
+    mnuCopyJoinLink.enabled = anyGame && network;
 
     for (auto* command :
          {&btnLaunch, &mnuLaunch, &btnSettings, &mnuSettings, &mnuLaunchTool, &mnuWizard,

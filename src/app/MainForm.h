@@ -66,6 +66,7 @@ public:
     ui::MenuItem mnuPingDetails{"mnuPingDetails"};
     ui::MenuItem mnuBoundkeys{"mnuBoundkeys"};
     ui::MenuItem mnuKitrestrictions{"mnuKitrestrictions"};
+    ui::MenuItem mnuCopyJoinLink{"mnuCopyJoinLink"};
     ui::MenuItem mnuRogerWilco{"mnuRogerWilco"};
     ui::MenuItem mnuGameSpy{"mnuGameSpy"};
     ui::MenuItem mnuKali{"mnuKali"};

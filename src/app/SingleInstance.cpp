@@ -103,6 +103,7 @@ bool SingleInstanceCheck(Launcher& launcher) {
     // copy), it takes hand-overs like any first start when no other launcher runs.
     const auto& arguments = platform.arguments;
     const bool uninstall =
+        !IsLinkStart(arguments) &&
         std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
             return base::UpperAscii(argument) == "-UNINSTALL";
         });

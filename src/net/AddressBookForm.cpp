@@ -53,7 +53,9 @@ AddressBookForm::AddressBookForm(platform::Platform& platform, const config::Ses
     mnuNew.caption = "&New";
     mnuDelete.caption = "&Delete";
     mnuProperties.caption = "P&roperties";
-    ABGridMenu.items = {&mnuNew, nullptr, &mnuDelete, nullptr, &mnuProperties};
+    mnuCopyJoinLink.caption = "Copy &Join Link";
+    ABGridMenu.items = {&mnuNew,        nullptr, &mnuDelete,      nullptr,
+                        &mnuProperties, nullptr, &mnuCopyJoinLink};
     ABGrid.popupMenu = &ABGridMenu;
 
     atbUse.onClick = [this] { ABGridDblClick(); };
@@ -61,6 +63,10 @@ AddressBookForm::AddressBookForm(platform::Platform& platform, const config::Ses
     atbDelete.onClick = mnuDelete.onClick = [this] { atbDeleteClick(); };
     atbProperties.onClick = mnuProperties.onClick = [this] { atbPropertiesClick(); };
     atbHelp.onClick = [this] { atbHelpClick(); };
+    mnuCopyJoinLink.onClick = [this] {
+        if (onCopyJoinLink)
+            onCopyJoinLink(ABGrid.row(ABGrid.selectedRow()));
+    };
 }
 
 void AddressBookForm::FormShow() {

@@ -42,6 +42,7 @@ public:
     ui::MenuItem mnuNew{"mnuNew"};
     ui::MenuItem mnuDelete{"mnuDelete"};
     ui::MenuItem mnuProperties{"mnuProperties"};
+    ui::MenuItem mnuCopyJoinLink{"mnuCopyJoinLink"};
     ui::PopupMenu ABGridMenu;
 
     // Shared with the entry editor: the row it shows and writes back, and whether that row was
@@ -51,6 +52,9 @@ public:
 
     // Using an entry fills the main window's choices from it; the launcher does that.
     std::function<void(const ui::Grid::Row& entry)> onUseEntry;
+    // Copy Join Link puts the selected entry's join link on the clipboard; the launcher, which
+    // knows the link format, does that.
+    std::function<void(const ui::Grid::Row& entry)> onCopyJoinLink;
 
     void ABGridDblClick();
     void atbNewClick();

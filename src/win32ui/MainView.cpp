@@ -142,6 +142,7 @@ void MainView::bindControls() {
         {IDM_PINGDETAILS, &m.mnuPingDetails},
         {IDM_BOUNDKEYS, &m.mnuBoundkeys},
         {IDM_KITRESTRICTIONS, &m.mnuKitrestrictions},
+        {IDM_COPYJOINLINK, &m.mnuCopyJoinLink},
         {IDM_ROGERWILCO, &m.mnuRogerWilco},
         {IDM_GAMESPY, &m.mnuGameSpy},
         {IDM_KALI, &m.mnuKali},

@@ -12,19 +12,6 @@ namespace {
 
 const std::wstring kMouseKey = L"Control Panel\\Microsoft Input Devices\\Mouse";
 
-// The file's content once it has at least the given number of lines (or after 10 s).
-std::string WaitForFile(const std::wstring& path, std::size_t lines) {
-    std::string content;
-    WaitFor(
-        [&] {
-            return ReadWholeFile(path, content) &&
-                   static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) >=
-                       lines;
-        },
-        std::chrono::seconds(10));
-    return content;
-}
-
 class LaunchE2E : public E2ETest {
 protected:
     void SetUp() override {

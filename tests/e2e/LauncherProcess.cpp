@@ -1,5 +1,6 @@
 #include "LauncherProcess.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace quarl::tests {
@@ -23,6 +24,18 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     return condition();
+}
+
+std::string WaitForFile(const std::wstring& path, std::size_t lines) {
+    std::string content;
+    WaitFor(
+        [&] {
+            return ReadWholeFile(path, content) &&
+                   static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) >=
+                       lines;
+        },
+        std::chrono::seconds(10));
+    return content;
 }
 
 bool ReadWholeFile(const std::wstring& path, std::string& content) {

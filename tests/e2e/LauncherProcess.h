@@ -22,6 +22,8 @@ std::wstring WindowsPath(const char* posix);
 bool ReadWholeFile(const std::wstring& path, std::string& content);
 // Text for failure messages: each character's low byte.
 std::string Narrow(const std::wstring& text);
+// The file's content once it has at least the given number of lines (or after 10 s).
+std::string WaitForFile(const std::wstring& path, std::size_t lines);
 // Polls until the condition holds; false when it did not within the time.
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit);
 

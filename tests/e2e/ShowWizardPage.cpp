@@ -1,8 +1,10 @@
 // For pictures of the Launch Tool and the wizard: waits for the launcher's main window, opens
 // the one named by the first argument ("tool" or "wizard") from its menu and presses Next as
-// many times as the second argument says. The wizard takes the Join way, so that every page is
-// reached; the tool's Finish patches nothing. Ends with 0 once the page shows, 1 when a window
-// did not appear.
+// many times as the second argument says. "join" opens Roger Wilco's Join Channel window from
+// its button's drop-down menu, with an address typed. The wizard takes the Join way, so that every
+// page is reached; the tool's Finish patches nothing. Ends with 0 once the page shows, 1 when a
+// window did not appear.
+#include "win32ui/JoinChannelViewIds.h"
 #include "win32ui/MainViewIds.h"
 #include "win32ui/ToolViewIds.h"
 #include "win32ui/WizardViewIds.h"
@@ -45,6 +47,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     const bool tool = count > 1 && std::wcscmp(arguments[1], L"tool") == 0;
+    const bool join = count > 1 && std::wcscmp(arguments[1], L"join") == 0;
     const int steps = count > 2 ? static_cast<int>(std::wcstol(arguments[2], nullptr, 10)) : 0;
     LocalFree(arguments);
 
@@ -52,6 +55,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     if (!main)
         return 1;
     Sleep(500); // the first paint's work
+    if (join) {
+        PostMessageW(main, WM_COMMAND, IDM_RW_JOIN, 0);
+        const HWND window = WaitForWindow(L"Join Channel");
+        if (!window)
+            return 1;
+        Sleep(300);
+        SendMessageW(GetDlgItem(window, IDC_CB_JOINSERVER), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(L"127.0.0.1/clan"));
+        return 0;
+    }
     PostMessageW(main, WM_COMMAND, tool ? IDM_LAUNCHTOOL : IDM_WIZARD, 0);
     const HWND window = WaitForWindow(tool ? L"Launcher Tool" : L"Quarl Launcher Wizard");
     if (!window)

@@ -4,6 +4,8 @@
 #include "win32ui/MainViewIds.h"
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace quarl::tests {
 namespace {
@@ -170,6 +172,70 @@ TEST_F(SingleInstanceE2E, AStaleWindowHandleInTheAreaIsNotWaitedFor) {
     EXPECT_FALSE(PeekMessageW(&message, other, 0, 0, PM_REMOVE)) << "nothing was posted to it";
     EXPECT_EQ(launcher.close(window), 0u);
     DestroyWindow(other);
+}
+
+// A join link clicked on a web page reaches the running launcher as "-LINK <link>".
+class JoinLinkE2E : public E2ETest {
+protected:
+    void SetUp() override {
+        E2ETest::SetUp();
+        game_.addFolder(L"mods\\Alpha");
+        game_.addFolder(L"mods\\Beta");
+        install(game_);
+        SetString(HKEY_LOCAL_MACHINE, kGameKey, L"ModsPath", L"\\mods");
+    }
+    // The mod list's entries and whether each is selected.
+    static std::vector<std::pair<std::wstring, bool>> Mods(HWND list) {
+        std::vector<std::pair<std::wstring, bool>> mods;
+        const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            wchar_t name[64] = {};
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(name));
+            mods.emplace_back(name, SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0);
+        }
+        return mods;
+    }
+    GameFolder game_{{L"RogueSpear.exe", L"UrbanOperations.exe"}};
+};
+
+TEST_F(JoinLinkE2E, ALinkHandedOverSetsUpTheRunningLauncherAndARefusedOneOnlyShowsABox) {
+    LauncherProcess first;
+    const HWND window = first.waitForWindow(L"Quarl Launcher");
+    ASSERT_NE(window, nullptr);
+    first.settle(window);
+    const auto item = [&](int id) { return GetDlgItem(window, id); };
+
+    LauncherProcess second(L"-LINK quarl://join/uo/127.0.0.1:2400?mod=Alpha");
+    EXPECT_EQ(second.waitForExit(), 0u);
+    first.settle(window);
+    EXPECT_TRUE(Checked(item(IDC_RB_UO)));
+    EXPECT_TRUE(Checked(item(IDC_CHK_USENETWORK)));
+    EXPECT_TRUE(Checked(item(IDC_RB_JOIN)));
+    EXPECT_EQ(Text(item(IDC_CB_IPADDRESS)), L"127.0.0.1");
+    EXPECT_EQ(Text(item(IDC_EDT_PORT)), L"2400");
+    EXPECT_TRUE(Checked(item(IDC_CHK_USEMOD)));
+    const std::vector<std::pair<std::wstring, bool>> linked = {{L"Alpha", true}, {L"Beta", false}};
+    EXPECT_EQ(Mods(item(IDC_LST_MODS)), linked);
+    EXPECT_EQ(GetForegroundWindow(), window);
+    EXPECT_TRUE(IsWindowEnabled(window)) << "nothing launched";
+
+    // The second start is let go while the box is still open.
+    const auto started = GetTickCount();
+    LauncherProcess refused(L"-LINK quarl://join/rs/127.0.0.9:99999");
+    EXPECT_EQ(refused.waitForExit(), 0u);
+    EXPECT_LT(GetTickCount() - started, 5000u);
+    const HWND box = first.waitForWindow(L"Error!");
+    ASSERT_NE(box, nullptr) << "no \"Error!\" message box";
+    EXPECT_NE(Text(GetDlgItem(box, 0xFFFF)).find(L"quarl://join/rs/127.0.0.9:99999"),
+              std::wstring::npos)
+        << Narrow(Text(GetDlgItem(box, 0xFFFF)));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    first.settle(window);
+    EXPECT_TRUE(Checked(item(IDC_RB_UO)));
+    EXPECT_EQ(Text(item(IDC_CB_IPADDRESS)), L"127.0.0.1");
+    EXPECT_EQ(Text(item(IDC_EDT_PORT)), L"2400");
+    EXPECT_EQ(Mods(item(IDC_LST_MODS)), linked);
+    EXPECT_EQ(first.close(window), 0u);
 }
 
 TEST_F(SingleInstanceE2E, UninstallRestoresTheGameAndEndsWithoutAWindowOrStateSave) {

@@ -279,12 +279,13 @@ TEST_F(AddressBookWindow, EndingTheProgramWithTheBookOpenSavesItInTheOrderShown)
     EXPECT_EQ(bookFile(), BookText({b, a}));
 }
 
-TEST_F(AddressBookWindow, TheGridsPopUpMenuHoldsNewDeleteAndPropertiesBetweenSeparators) {
+TEST_F(AddressBookWindow, TheGridsPopUpMenuHoldsItsCommandsBetweenSeparators) {
     startLauncher();
     const auto* menu = book().ABGrid.popupMenu;
     ASSERT_NE(menu, nullptr);
-    const std::vector<ui::MenuItem*> items = {&book().mnuNew, nullptr, &book().mnuDelete, nullptr,
-                                              &book().mnuProperties};
+    const std::vector<ui::MenuItem*> items = {
+        &book().mnuNew,        nullptr, &book().mnuDelete,      nullptr,
+        &book().mnuProperties, nullptr, &book().mnuCopyJoinLink};
     EXPECT_EQ(menu->items, items);
 }
 
