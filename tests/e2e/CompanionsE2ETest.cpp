@@ -8,7 +8,6 @@
 #include "win32ui/MainViewIds.h"
 #include "win32ui/ModInfoViewIds.h"
 
-
 namespace quarl::tests {
 namespace {
 

@@ -36,14 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     session.modsFolder = std::string(kGame) + "\\mods\\";
     fake.files.addFolder(session.modsFolder);
     fake.files.addFolder(session.modsFolder + "Other Mod");
-    // Every name a line gives becomes a mod folder, so that the lines can match.
+    // Every name a line gives (the first 64 of them) becomes a mod folder, so that the lines can
+    // match.
     std::vector<std::string> named;
-    for (const auto& line : fuzz::Split(text, '\n', 64)) {
+    for (const auto& line : fuzz::Split(text, '\n', text.size() + 1)) {
         auto name =
             mods::ModNameOfLine(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line);
-        named.push_back(name);
-        if (FolderName(name))
+        if (named.size() < 64 && FolderName(name))
             fake.files.addFolder(session.modsFolder + name);
+        named.push_back(std::move(name));
     }
     fake.files.addFile(mods::ModsSettingsPath(kGame), std::string(text));
 
