@@ -10,6 +10,7 @@
 #                  machines that cannot execute 32-bit programs
 #   probe          the assembler and linker that tell whether 32-bit programs run here
 #   native      cmake, ninja, g++, GoogleTest sources, clang-format
+#   fuzz        cmake, ninja, clang with libFuzzer and the sanitizer runtimes
 #   screenshot  Xvfb, xdotool, xwd, ImageMagick
 #   bench       iptables (makes a loopback address silent for the ping stall benchmark)
 #
@@ -18,7 +19,7 @@
 set -euo pipefail
 
 if [ $# -eq 0 ]; then
-    echo "usage: $0 windows|windows-build|windows64|native|screenshot|bench|probe..." >&2
+    echo "usage: $0 windows|windows-build|windows64|native|fuzz|screenshot|bench|probe..." >&2
     exit 2
 fi
 
@@ -71,6 +72,12 @@ for set in "$@"; do
         need googletest file:/usr/src/googletest/CMakeLists.txt
         need clang-format cmd:clang-format
         ;;
+    fuzz)
+        need cmake cmd:cmake
+        need ninja-build cmd:ninja
+        need clang cmd:clang++
+        need libclang-rt-dev pkg
+        ;;
     screenshot)
         need xvfb cmd:Xvfb
         need xdotool cmd:xdotool
@@ -84,7 +91,7 @@ for set in "$@"; do
         need binutils cmd:as
         ;;
     *)
-        echo "install-deps: unknown set '$set' (windows, windows-build, windows64, native, screenshot, bench, probe)" >&2
+        echo "install-deps: unknown set '$set' (windows, windows-build, windows64, native, fuzz, screenshot, bench, probe)" >&2
         exit 2
         ;;
     esac

@@ -24,14 +24,19 @@ void WriteNumber(std::span<std::byte> area, std::size_t offset, std::uint32_t nu
 }
 
 // The argument's length once cut to a slot: at most 300 bytes, and never ending inside a UTF-8
-// character.
+// character. A character is at most four bytes long, so the cut moves back three bytes at most:
+// a longer run of continuation bytes is no text, and is cut at the slot's end.
 std::size_t SlotLength(const std::string& argument) {
     if (argument.size() <= kHandOverArgumentLength)
         return argument.size();
-    std::size_t length = kHandOverArgumentLength;
-    while (length > 0 && (static_cast<unsigned char>(argument[length]) & 0xC0) == 0x80)
-        --length;
-    return length;
+    const auto isContinuation = [&argument](std::size_t at) {
+        return (static_cast<unsigned char>(argument[at]) & 0xC0) == 0x80;
+    };
+    for (std::size_t length = kHandOverArgumentLength; length + 3 >= kHandOverArgumentLength;
+         --length)
+        if (!isContinuation(length))
+            return length;
+    return kHandOverArgumentLength;
 }
 
 } // namespace

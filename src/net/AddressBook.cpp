@@ -120,11 +120,14 @@ bool LoadAddressBook(platform::Platform& platform, const config::Session& sessio
     std::vector<ui::Grid::Row> records;
     std::string_view rest = text;
     while (!rest.empty()) {
-        const auto end = rest.find('\n');
-        auto line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
+        // A line ends at CR LF, or at a line feed or a carriage return alone, as lines of a text
+        // file do: a carriage return never stays in a cell, which could not be saved.
+        const auto end = rest.find_first_of("\r\n");
+        const auto line = rest.substr(0, end);
+        if (end == std::string_view::npos)
+            rest = {};
+        else
+            rest.remove_prefix(end + (rest.substr(end, 2) == "\r\n" ? 2 : 1));
         // The launcher never writes an empty line; one added by hand is no entry.
         if (line.empty() || line.front() == ';')
             continue;

@@ -467,7 +467,8 @@ void SettingsForm::FormCreate() {
           Version{lblCOver, "Covert Ops", "VersionCO", session_.covertOps}}) {
         std::string text;
         if (!session_.gameKeyPath.empty())
-            text = guardedRead(value, std::string(), [&] { return session_.gameString(value); });
+            text = guardedRead(value, std::string(),
+                               [&, name = value] { return session_.gameString(name); });
         label.caption = std::string(game) + ": " + (text.empty() ? "Unknown" : text);
         if (!found)
             label.caption = std::string(game) + " Not Found";
@@ -523,8 +524,8 @@ void SettingsForm::LoadSettings() {
     for (const auto& [box, value] :
          {std::pair{&chkMouseCheck, keys::CheckMouseConfig}, std::pair{&chkUseWiz, keys::Wizard},
           std::pair{&chkClose, keys::CloseOnLaunch}}) {
-        box->setChecked(guardedRead(value, false, [&] {
-            return store.ReadRegFlag(RootKey::CurrentUser, kLauncherKey, value);
+        box->setChecked(guardedRead(value, false, [&, name = value] {
+            return store.ReadRegFlag(RootKey::CurrentUser, kLauncherKey, name);
         }));
     }
 

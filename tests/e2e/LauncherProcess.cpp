@@ -76,6 +76,11 @@ DWORD Process::waitForExit(DWORD timeoutMs) {
     return code;
 }
 
+void Process::kill() {
+    TerminateProcess(process_.hProcess, 99);
+    WaitForSingleObject(process_.hProcess, 15000);
+}
+
 void SetString(HKEY root, const std::wstring& path, const std::wstring& name,
                const std::wstring& value) {
     SetValue(root, path, name, REG_SZ, value.c_str(),

@@ -58,6 +58,10 @@ public:
     Process& operator=(const Process&) = delete;
     ~Process();
     DWORD waitForExit(DWORD timeoutMs = 15000);
+    // Ends the process at once, as a crash or the task manager would, and waits for the end.
+    void kill();
+    bool started() const { return process_.hProcess != nullptr; }
+    HANDLE handle() const { return process_.hProcess; }
 
 protected:
     PROCESS_INFORMATION process_{};

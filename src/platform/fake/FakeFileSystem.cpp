@@ -70,6 +70,8 @@ bool FakeFileSystem::folderExists(std::string_view path) const {
 }
 
 bool FakeFileSystem::listFolder(std::string_view folder, std::vector<FolderEntry>& result) const {
+    if (planned("list", folder))
+        return false;
     const auto* self = find(folder);
     if (!self || !self->isFolder || self->unlistable)
         return false;
@@ -87,6 +89,8 @@ bool FakeFileSystem::listFolder(std::string_view folder, std::vector<FolderEntry
 }
 
 bool FakeFileSystem::deleteFile(std::string_view path) {
+    if (planned("delete", path))
+        return false;
     const auto* entry = find(path);
     if (!entry || entry->isFolder || entry->readOnly)
         return false;
@@ -95,6 +99,9 @@ bool FakeFileSystem::deleteFile(std::string_view path) {
 }
 
 std::string FakeFileSystem::readTextFile(std::string_view path) const {
+    if (planned("read", path))
+        throw FileError("Cannot read file \"" + std::string(path) +
+                        "\". The request could not be performed because of an I/O device error");
     take(Step::Open, "Cannot open file \"" + std::string(path) +
                          "\". The process cannot access the file because it is being used by "
                          "another process");
@@ -109,6 +116,9 @@ std::string FakeFileSystem::readTextFile(std::string_view path) const {
 }
 
 void FakeFileSystem::replaceTextFile(std::string_view path, std::string_view content) {
+    if (planned("replace", path))
+        throw FileError("Cannot write file \"" + std::string(path) +
+                        "\". There is not enough space on the disk");
     const auto key = NormalizePath(path);
     const auto* parent = find(ParentOf(key));
     if (!parent || !parent->isFolder)
@@ -132,6 +142,8 @@ void FakeFileSystem::copyFile(std::string_view source, std::string_view destinat
                               const CopyProgress& progress) {
     const auto cannotOpen = "Cannot open file " + std::string(source);
     const auto cannotCreate = "Cannot create file " + std::string(destination);
+    if (planned("copy", destination))
+        throw FileError(cannotCreate);
     take(Step::Open, cannotOpen);
     const auto* from = find(source);
     if (!from || from->isFolder)
@@ -188,6 +200,9 @@ void FakeFileSystem::copyFile(std::string_view source, std::string_view destinat
 }
 
 std::string FakeFileSystem::addTemporary(std::string_view target, std::string content) {
+    if (planned("temporary", target))
+        throw FileError("Cannot write file \"" + std::string(target) +
+                        "\". There is not enough space on the disk");
     const auto* parent = find(ParentOf(NormalizePath(target)));
     if (!parent || !parent->isFolder || parent->readOnly)
         throw FileError("Cannot create file \"" + std::string(target) + "\". Access is denied");
@@ -215,6 +230,8 @@ std::string FakeFileSystem::copyToTemporaryFile(std::string_view source) {
 }
 
 bool FakeFileSystem::moveFile(std::string_view source, std::string_view destination) {
+    if (planned("move", destination))
+        return false;
     const auto from = NormalizePath(source);
     const auto to = NormalizePath(destination);
     const auto moving = entries_.find(from);
@@ -237,6 +254,8 @@ bool FakeFileSystem::moveFile(std::string_view source, std::string_view destinat
 }
 
 bool FakeFileSystem::sameContent(std::string_view first, std::string_view second) const {
+    if (planned("compare", first))
+        throw FileError("Cannot open file " + std::string(first));
     const auto* one = find(first);
     const auto* other = find(second);
     if (!one || one->isFolder || !other || other->isFolder)
@@ -251,6 +270,8 @@ bool FakeFileSystem::sameContent(std::string_view first, std::string_view second
 }
 
 bool FakeFileSystem::setArchiveOnly(std::string_view path) {
+    if (planned("attributes", path))
+        return false;
     auto* entry = find(path);
     if (!entry || entry->isFolder)
         return false;
@@ -262,7 +283,7 @@ std::string FakeFileSystem::readProfileString(std::string_view path, std::string
                                               std::string_view key,
                                               std::string_view defaultValue) const {
     const auto* entry = find(path);
-    if (!entry || entry->isFolder || entry->unreadable)
+    if (planned("profile", path) || !entry || entry->isFolder || entry->unreadable)
         return std::string(Trim(defaultValue));
     return ProfileLookup(entry->content, section, key, defaultValue);
 }
@@ -332,6 +353,14 @@ void FakeFileSystem::removeLeftoversOf(std::string_view target) {
         return owner && Lower(owner->target) == name && owner->process != kProcessId &&
                !running_.count(owner->process);
     });
+}
+
+std::map<std::string, std::string> FakeFileSystem::files() const {
+    std::map<std::string, std::string> result;
+    for (const auto& [path, entry] : entries_)
+        if (!entry.isFolder)
+            result.emplace(path, entry.content);
+    return result;
 }
 
 const std::string* FakeFileSystem::content(std::string_view path) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileSystem.h"
+#include "platform/fake/FaultPlan.h"
 
 #include <array>
 #include <cstdint>
@@ -62,6 +63,10 @@ public:
     void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
     // Marks a process, besides this one, as running: its temporary files are not leftovers.
     void setProcessRunning(std::uint32_t process, bool running = true);
+    // Counts every operation that can fail in the plan, which may fail any of them.
+    void setFaults(FaultPlan* plan) { faults_ = plan; }
+    // Every file, by its path as written (folders as first added), with its content.
+    std::map<std::string, std::string> files() const;
 
 private:
     static constexpr std::uint32_t kProcessId = 1000; // this process's
@@ -84,6 +89,10 @@ private:
     std::string addTemporary(std::string_view target, std::string content);
     // Counts a step; throws the error when it is the one to fail.
     void take(Step step, const std::string& error) const;
+    // Counts an operation in the fault plan; true when it is to fail.
+    bool planned(std::string_view kind, std::string_view path) const {
+        return faults_ && faults_->fails(kind, path);
+    }
 
     std::map<std::string, Entry> entries_; // normalized path -> entry
     std::uint64_t nextOrder_ = 0;
@@ -93,6 +102,7 @@ private:
     std::array<int, 4> failingStep_{};
     std::uint32_t temporaries_ = 0;
     std::string programFolder_ = "C:\\Program Files\\Quarl Launcher";
+    FaultPlan* faults_ = nullptr;
 };
 
 // GetPrivateProfileString over a file's text: case-insensitive sections and keys, values

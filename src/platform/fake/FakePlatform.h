@@ -11,6 +11,15 @@ namespace quarl::platform::fake {
 
 // A whole fake platform: the doubles and the Platform aggregate over them.
 struct FakePlatform {
+    FakePlatform() {
+        files.setFaults(&faults);
+        registry.setFaults(&faults);
+    }
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    // Fails the n-th file or registry operation, for fault injection across both.
+    FaultPlan faults;
     FakeRegistry registry;
     FakeFileSystem files;
     FakeDialogs dialogs;

@@ -15,6 +15,8 @@ bool FakeRegistry::keyExists(RootKey root, std::string_view path) const {
 
 std::optional<RegistryValue> FakeRegistry::readValue(RootKey root, std::string_view path,
                                                      std::string_view name) const {
+    if (faults_ && faults_->fails("registry read", std::string(path) + "\\" + std::string(name)))
+        throw RegistryError("Failed to read '" + std::string(name) + "'");
     const auto key = keys_.find(Id(root, path));
     if (key == keys_.end())
         return std::nullopt;
@@ -36,7 +38,9 @@ FakeRegistry::Key& FakeRegistry::ensureKey(RootKey root, std::string_view path) 
 bool FakeRegistry::writeValue(RootKey root, std::string_view path, std::string_view name,
                               const RegistryValue& value, bool createKey) {
     const auto id = Id(root, path);
-    if (++attempts_ == failingWrite_ || denied_.count(id))
+    const bool planned =
+        faults_ && faults_->fails("registry write", std::string(path) + "\\" + std::string(name));
+    if (++attempts_ == failingWrite_ || planned || denied_.count(id))
         throw RegistryError("Failed to set data for '" + std::string(name) + "'");
     if (!keyExists(root, path) && !createKey)
         return false;
@@ -81,6 +85,16 @@ std::map<std::string, RegistryValue> FakeRegistry::values(RootKey root,
     if (key != keys_.end())
         for (const auto& [lower, entry] : key->second.values)
             result.emplace(entry.first, entry.second);
+    return result;
+}
+
+std::map<std::string, RegistryValue> FakeRegistry::snapshot() const {
+    std::map<std::string, RegistryValue> result;
+    for (const auto& [id, key] : keys_)
+        for (const auto& [lower, entry] : key.values)
+            result.emplace((id.first == RootKey::CurrentUser ? "HKCU\\" : "HKLM\\") + id.second +
+                               "\\" + lower,
+                           entry.second);
     return result;
 }
 

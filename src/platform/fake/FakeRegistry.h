@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Registry.h"
+#include "platform/fake/FaultPlan.h"
 
 #include <map>
 #include <set>
@@ -35,6 +36,10 @@ public:
     std::map<std::string, RegistryValue> values(RootKey root, std::string_view path) const;
     // Writes tried, failed ones included.
     int writeAttempts() const { return attempts_; }
+    // Counts every read and write in the plan, which may fail any of them.
+    void setFaults(FaultPlan* plan) { faults_ = plan; }
+    // Every value of every key: "root\\key path\\value name" (lower case) to its value.
+    std::map<std::string, RegistryValue> snapshot() const;
 
 private:
     struct Key {
@@ -50,6 +55,7 @@ private:
     int writes_ = 0;
     int attempts_ = 0;
     int failingWrite_ = 0;
+    FaultPlan* faults_ = nullptr;
 };
 
 } // namespace quarl::platform::fake
