@@ -366,8 +366,12 @@ void MainForm::applyGamePresence() {
         chkUseMod.setChecked(false);
         platform::ShowError(launcher_.platform.dialogs, std::string(kGameNotFound));
     }
-    // The fallback looks only at which buttons are enabled, not at which one is selected.
-    if (rbRS.enabled || rbUO.enabled || rbCO.enabled) {
+    // A saved game that is installed stays selected; otherwise the first of Urban Ops, Covert Ops
+    // and Rogue Spear whose step applies is chosen. (Looking only at the enabled buttons would
+    // replace a saved Rogue Spear or Urban Ops at every start whenever an expansion is missing.)
+    const bool kept = (rbRS.selected() && rbRS.enabled) || (rbUO.selected() && rbUO.enabled) ||
+                      (rbCO.selected() && rbCO.enabled);
+    if (!kept && (rbRS.enabled || rbUO.enabled || rbCO.enabled)) {
         if (!rbRS.enabled)
             rbUO.select();
         if (!rbUO.enabled)

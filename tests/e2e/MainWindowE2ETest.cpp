@@ -30,7 +30,7 @@ TEST_F(MainWindowE2E, StartsShowsTheMainWindowAndEndsCleanlyWhenClosed) {
 TEST_F(MainWindowE2E, SeededStateShowsInTheWindowAndTheStateSaveWritesItBack) {
     GameFolder game({L"RogueSpear.exe", L"CovertOperations.exe"});
     install(game);
-    SetDword(HKEY_CURRENT_USER, kLauncherKey, L"GameType", 1);
+    SetDword(HKEY_CURRENT_USER, kLauncherKey, L"GameType", 2);
     SetString(HKEY_CURRENT_USER, kLauncherKey, L"UseNetwork", L"TRUE");
     SetString(HKEY_CURRENT_USER, kLauncherKey, L"Host", L"TRUE");
     SetString(HKEY_CURRENT_USER, kLauncherKey, L"Port", L"2400");
@@ -42,7 +42,7 @@ TEST_F(MainWindowE2E, SeededStateShowsInTheWindowAndTheStateSaveWritesItBack) {
     launcher.settle(window);
     const auto item = [&](int id) { return GetDlgItem(window, id); };
 
-    // Rogue Spear and Covert Ops present, Urban Ops absent: Covert Ops wins whatever was saved.
+    // Rogue Spear and Covert Ops present, Urban Ops saved but absent: Covert Ops is chosen.
     EXPECT_TRUE(IsWindowEnabled(item(IDC_RB_RS)));
     EXPECT_FALSE(IsWindowEnabled(item(IDC_RB_UO)));
     EXPECT_TRUE(IsWindowEnabled(item(IDC_RB_CO)));

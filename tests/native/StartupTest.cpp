@@ -48,12 +48,29 @@ TEST_F(Startup, GameTypeSelectsItsGameWhenAllArePresent) {
     EXPECT_FALSE(main.chkDeleteKit.enabled);
 }
 
-TEST_F(Startup, FallbackSelectsCovertOpsWhenUrbanOpsIsMissingWhateverGameTypeSaid) {
-    installGame(true, false, true);
-    setLauncherDword("GameType", 1);
-    auto& main = start();
-    EXPECT_EQ(Buttons(main), (GameButtons{true, false, true, false, false, true}));
-    EXPECT_FALSE(main.chkUseMod.enabled);
+TEST_F(Startup, AnInstalledSavedGameStaysAndAMissingOneFallsBackToAnInstalledOne) {
+    const struct {
+        bool rs, uo, co;
+        std::uint32_t gameType;
+        GameButtons expected;
+    } rows[] = {
+        // Saved and installed: kept, also with an expansion missing.
+        {true, false, true, 1, {true, false, true, true, false, false}},
+        {true, true, false, 2, {true, true, false, false, true, false}},
+        {true, true, false, 1, {true, true, false, true, false, false}},
+        // Saved but missing: Covert Ops when Urban Ops is missing, Rogue Spear without Covert Ops.
+        {true, false, true, 2, {true, false, true, false, false, true}},
+        {true, true, false, 3, {true, true, false, true, false, false}},
+        // Nothing saved and all three installed: none selected, as before.
+        {true, true, true, 0, {true, true, true, false, false, false}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.rs << row.uo << row.co << " " << row.gameType);
+        resetAll();
+        installGame(row.rs, row.uo, row.co);
+        setLauncherDword("GameType", row.gameType);
+        EXPECT_EQ(Buttons(start()), row.expected);
+    }
 }
 
 TEST_F(Startup, UrbanOpsAloneCountsAsAbsentAndTheGameIsReportedMissing) {
