@@ -4,6 +4,7 @@
 // plain ones do.
 //
 //   AddressBookBench.exe [FOLDER]     FOLDER a scratch folder (default: the temporary folder)
+#include "SampleBook.h"
 #include "net/AddressBook.h"
 #include "platform/fake/FakePlatform.h"
 #include "platform/win32/Text.h"
@@ -92,18 +93,7 @@ int wmain(int argc, wchar_t** argv) {
         "| Load / plain |\n|---|---|---|---|---|---|---|\n");
     for (const std::size_t rows : {25'000u, 50'000u, 100'000u}) {
         ui::Grid grid("ABGrid", std::vector<ui::Grid::Column>(6));
-        grid.setRowCount(rows);
-        for (std::size_t row = 0; row < rows; ++row) {
-            const auto n = std::to_string(row);
-            grid.setCell(0, row, "Server number " + n);
-            grid.setCell(1, row,
-                         "127.0." + std::to_string(row / 250 % 250) + "." +
-                             std::to_string(row % 250 + 1));
-            grid.setCell(2, row, "2346");
-            grid.setCell(3, row, row % 3 ? "" : "Tactical Realism");
-            grid.setCell(4, row, row % 5 ? "" : "secret" + n);
-            grid.setCell(5, row, row % 2 ? "RS" : "UO");
-        }
+        bench::FillSampleBook(grid, rows);
         const auto bytes = net::AddressBookText(grid);
         const double save = MedianMs([&] { net::SaveAddressBook(services, session, grid); });
         const double write = MedianMs([&] { WriteWhole(plain, bytes); });

@@ -11,6 +11,7 @@
 // step, about 10 when the work is linear. Prints Markdown; the last line, "summary: ...", is the
 // row for the table of all benchmarks. A measurement: nothing is asserted.
 #include "HostFileSystem.h"
+#include "SampleBook.h"
 #include "app/Launcher.h"
 #include "config/LauncherKey.h"
 #include "net/AddressBook.h"
@@ -253,18 +254,7 @@ int Book(const fs::path& scratch, int runs, const std::vector<std::size_t>& size
     std::vector<double> floors;
     for (const auto rows : sizes) {
         ui::Grid grid("ABGrid", std::vector<ui::Grid::Column>(net::kAddressBookColumns));
-        grid.setRowCount(rows);
-        for (std::size_t row = 0; row < rows; ++row) {
-            const auto n = std::to_string(row);
-            grid.setCell(0, row, "Server number " + n);
-            grid.setCell(1, row,
-                         "127.0." + std::to_string(row / 250 % 250) + "." +
-                             std::to_string(row % 250 + 1));
-            grid.setCell(2, row, "2346");
-            grid.setCell(3, row, row % 3 ? "" : "Tactical Realism");
-            grid.setCell(4, row, row % 5 ? "" : "secret" + n);
-            grid.setCell(5, row, row % 2 ? "RS" : "UO");
-        }
+        bench::FillSampleBook(grid, rows);
         const auto bytes = net::AddressBookText(grid);
         // A first save, so that every measured save also keeps a backup of the old book.
         net::SaveAddressBook(services, session, grid);

@@ -15,7 +15,8 @@ set(allowed_launch "mods;ui;config;platform;base")
 set(allowed_companions "ui;config;platform;base")
 set(allowed_settings "ui;config;platform;base")
 set(allowed_wizard "ui;config;platform;base")
-set(allowed_redirect "base")
+# redirect.exe's rules are portable; its entry point converts text as the launcher's does.
+set(allowed_redirect "platform/win32;platform;base")
 set(allowed_app "mods;net;launch;companions;settings;wizard;ui;config;platform;base")
 set(allowed_win32ui
     "app;mods;net;launch;companions;settings;wizard;ui;config;platform/win32;platform;base")

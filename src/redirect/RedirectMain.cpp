@@ -1,5 +1,6 @@
 // redirect.exe: a tiny program without a window that a game service starts in a game's place;
 // it starts the launcher with the game's switch and the service's arguments, and ends.
+#include "platform/win32/Text.h"
 #include "redirect/Redirect.h"
 
 #include <windows.h>
@@ -7,35 +8,11 @@
 #include <string>
 
 using namespace quarl;
+using platform::win32::ModulePath;
+using platform::win32::Narrow;
+using platform::win32::Widen;
 
 namespace {
-
-std::wstring Widen(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
-                            static_cast<int>(wide.size()))));
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
-                        nullptr, nullptr);
-    return utf8;
-}
-
-std::wstring OwnPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
-           path.size())
-        path.resize(path.size() * 2);
-    path.resize(length);
-    return path;
-}
 
 // The launcher key's "InstallationPath", read in the 32-bit view as the launcher reads it.
 std::wstring InstallationPath() {
@@ -70,7 +47,7 @@ int ShowError(const std::string& text) {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     const auto plan =
-        redirect::PlanRedirection(Narrow(OwnPath()), Narrow(GetCommandLineW()),
+        redirect::PlanRedirection(Narrow(ModulePath()), Narrow(GetCommandLineW()),
                                   Narrow(InstallationPath()), [](const std::string& path) {
                                       const DWORD attributes =
                                           GetFileAttributesW(Widen(path).c_str());

@@ -37,12 +37,7 @@ std::vector<std::string> Arguments() {
 // The program's file name without folder, spelt as on disk: every start of the same program
 // names the hand-over objects alike, whatever case its command line used.
 std::string ExecutableName() {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
-           path.size())
-        path.resize(path.size() * 2);
-    path.resize(length);
+    const auto path = platform::win32::ModulePath();
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(path.c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {

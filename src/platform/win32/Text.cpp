@@ -55,4 +55,14 @@ std::string ErrorText(unsigned long code) {
     return Narrow(text);
 }
 
+std::wstring ModulePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    return path;
+}
+
 } // namespace quarl::platform::win32

@@ -395,12 +395,7 @@ std::string Win32FileSystem::readProfileString(std::string_view path, std::strin
 }
 
 std::string Win32FileSystem::programFolder() const {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
-           path.size())
-        path.resize(path.size() * 2);
-    path.resize(length);
+    const auto path = ModulePath();
     const auto slash = path.find_last_of(L'\\');
     return Narrow(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
 }
