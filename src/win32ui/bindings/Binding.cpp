@@ -9,6 +9,22 @@ namespace quarl::win32ui {
 using platform::win32::Narrow;
 using platform::win32::Widen;
 
+HWND PageWindow(const BindingSite& site, std::size_t page) {
+    return GetDlgItem(site.dialog, site.id + 1 + static_cast<int>(page));
+}
+
+void PlacePages(const BindingSite& site, std::size_t count, const RECT& area) {
+    HWND after = site.window;
+    for (std::size_t page = 0; page < count; ++page) {
+        HWND window = PageWindow(site, page);
+        if (!window)
+            continue;
+        SetWindowPos(window, after, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, SWP_NOACTIVATE);
+        after = window;
+    }
+}
+
 std::string WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');

@@ -90,6 +90,12 @@ private:
     ui::Color color_ = 0;
 };
 
+// A page of a notebook or page control: the dialog's child numbered after the control's ID.
+HWND PageWindow(const BindingSite& site, std::size_t page);
+// Puts the pages over the area (in the dialog's coordinates), above the control in the window
+// order (and so in the tab order).
+void PlacePages(const BindingSite& site, std::size_t count, const RECT& area);
+
 // A window's whole text: as many characters as GetWindowTextW copied, which may be fewer than
 // GetWindowTextLengthW announced.
 std::string WindowText(HWND window);

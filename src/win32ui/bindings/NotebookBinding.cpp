@@ -10,9 +10,7 @@ public:
         : Binding(site, pages), pages_(pages) {}
 
 private:
-    HWND pageWindow(std::size_t page) const {
-        return GetDlgItem(site_.dialog, site_.id + 1 + static_cast<int>(page));
-    }
+    HWND pageWindow(std::size_t page) const { return PageWindow(site_, page); }
     void reconcileContent(bool first) override {
         if (first)
             place();
@@ -28,15 +26,7 @@ private:
         RECT area;
         GetWindowRect(site_.window, &area);
         MapWindowPoints(nullptr, site_.dialog, reinterpret_cast<POINT*>(&area), 2);
-        HWND after = site_.window;
-        for (std::size_t page = 0; page < pages_.pages.size(); ++page) {
-            HWND window = pageWindow(page);
-            if (!window)
-                continue;
-            SetWindowPos(window, after, area.left, area.top, area.right - area.left,
-                         area.bottom - area.top, SWP_NOACTIVATE);
-            after = window;
-        }
+        PlacePages(site_, pages_.pages.size(), area);
     }
 
     ui::Notebook& pages_;
