@@ -340,19 +340,23 @@ void SettingsForm::wireHandlers() {
 }
 
 ui::Control* SettingsForm::findControl(std::string_view controlName) {
-    for (auto* control :
-         std::initializer_list<ui::Control*>{&PageControl1, &btnOk, &btnCancel, &btnSave}) {
-        if (control->name == controlName)
-            return control;
+    if (byName_.empty()) {
+        for (auto* control :
+             std::initializer_list<ui::Control*>{&PageControl1, &btnOk, &btnCancel, &btnSave})
+            byName_.emplace_back(control->name, control);
+        for (auto* page : PageControl1.pages) {
+            byName_.emplace_back(page->name, page);
+            for (auto* control : page->controls)
+                byName_.emplace_back(control->name, control);
+        }
+        // Stable: where two controls share a name, the first placed is found, as before.
+        std::stable_sort(byName_.begin(), byName_.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
     }
-    for (auto* page : PageControl1.pages) {
-        if (page->name == controlName)
-            return page;
-        for (auto* control : page->controls)
-            if (control->name == controlName)
-                return control;
-    }
-    return nullptr;
+    const auto found = std::lower_bound(
+        byName_.begin(), byName_.end(), controlName,
+        [](const auto& entry, std::string_view wanted) { return entry.first < wanted; });
+    return found == byName_.end() || found->first != controlName ? nullptr : found->second;
 }
 
 int SettingsForm::WhatsThisContext(const ui::Control& control) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace quarl::settings {
 
@@ -249,6 +250,9 @@ private:
     // The values whose read failed at the last loading and that the player has not changed
     // since: a save leaves them as they are stored.
     std::set<std::string, std::less<>> unloaded_;
+    // Every control of the window by name, sorted; filled on the first look-up, when the pages
+    // are laid out.
+    std::vector<std::pair<std::string_view, ui::Control*>> byName_;
 };
 
 } // namespace quarl::settings

@@ -65,8 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto services = fake.platform(arguments);
     app::Launcher launcher(services);
     const bool carriesOn = launcher.frmMain.create();
-    const bool uninstall = std::any_of(arguments.begin(), arguments.end(),
-                                       [](const auto& a) { return Upper(a) == "-UNINSTALL"; });
+    // A join link start takes the link and nothing else, not even "-UNINSTALL".
+    const bool linkStart = app::IsLinkStart(arguments);
+    const bool uninstall =
+        !linkStart && std::any_of(arguments.begin(), arguments.end(),
+                                  [](const auto& a) { return Upper(a) == "-UNINSTALL"; });
     FUZZ_CHECK(carriesOn == !uninstall);
     if (!carriesOn)
         return 0;
