@@ -136,6 +136,12 @@ bool ApplySwitches(Launcher& launcher, const std::vector<std::string>& arguments
         ShowRefusedLink(launcher, text, "The link is split into several arguments.");
         return true;
     }
+    if (IsLinkStart(arguments)) {
+        // The link is an argument, never a switch: a link reading "-UNINSTALL" is only refused.
+        if (arguments.size() == 2)
+            Link(launcher, arguments[1], path);
+        return true;
+    }
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const auto argument = base::UpperAscii(arguments[i]);
         const auto* next = i + 1 < arguments.size() ? &arguments[i + 1] : nullptr;

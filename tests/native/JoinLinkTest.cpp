@@ -213,17 +213,27 @@ TEST_F(JoinLinks, ARefusedLinkShowsItInAnErrorBoxAndChangesNothing) {
     }
 }
 
-TEST_F(JoinLinks, ALinkThatBreaksOutOfItsQuotesIsRefusedWithAllItBrought) {
-    // The shell's command line: Launcher.exe -LINK "%1", with a quote in the link.
+TEST_F(JoinLinks, ALinkStartTakesNoSwitchesEvenWhereTheLinkReadsAsOne) {
     installGame(true, false, false);
     setLauncher("Patched", "True");
     setLauncher("EXEName", "RSpear.exe");
-    auto& main = start({"-LINK", "quarl://join/rs/127.0.0.1", "-UNINSTALL", "-HOST", "1"});
-    EXPECT_EQ(launcherString("Patched"), "True") << "no -UNINSTALL";
-    EXPECT_FALSE(main.chkUseNetwork.checked());
-    ASSERT_EQ(fake.dialogs.shown().size(), 1u);
-    EXPECT_NE(fake.dialogs.shown().back().text.find("127.0.0.1 -UNINSTALL -HOST 1"),
-              std::string::npos);
+    const struct {
+        std::vector<std::string> arguments;
+        const char* shown; // in the refusal
+    } cases[] = {
+        // The shell's command line: Launcher.exe -LINK "%1", with a quote in the link.
+        {{"-LINK", "quarl://join/rs/127.0.0.1", "-UNINSTALL", "-HOST", "1"},
+         "127.0.0.1 -UNINSTALL -HOST 1"},
+        {{"-LINK", "-UNINSTALL"}, "-UNINSTALL"},
+    };
+    for (const auto& run : cases) {
+        const auto before = fake.dialogs.shown().size();
+        auto& main = start(run.arguments);
+        EXPECT_EQ(launcherString("Patched"), "True") << run.shown << ": no -UNINSTALL";
+        EXPECT_FALSE(main.chkUseNetwork.checked()) << run.shown;
+        ASSERT_EQ(fake.dialogs.shown().size(), before + 1) << run.shown;
+        EXPECT_NE(fake.dialogs.shown().back().text.find(run.shown), std::string::npos);
+    }
 }
 
 TEST_F(JoinLinks, CopyJoinLinkPutsTheChoiceOnTheClipboardOrSaysWhyNot) {
