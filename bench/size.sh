@@ -9,12 +9,7 @@ source bench/bench-env.sh
 quarl_bench_args "$@"
 quarl_windows_deps >/dev/null
 cmake --preset windows >/dev/null
-# redirect.exe is built where the project has it.
-targets=(Launcher)
-if cmake --build --preset windows --target help 2>/dev/null | grep -q '^redirect:'; then
-    targets+=(redirect)
-fi
-cmake --build --preset windows -j 2 --target "${targets[@]}" >/dev/null
+cmake --build --preset windows -j 2 --target Launcher redirect >/dev/null
 
 echo "| Program | Size (bytes) | Size (MB) | Imports |"
 echo "|---|---|---|---|"

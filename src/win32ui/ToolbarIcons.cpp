@@ -35,17 +35,12 @@ struct Brush : Selected {
     Brush(HDC dc, COLORREF colour) : Selected(dc, CreateSolidBrush(colour)) {}
 };
 
+// The letter in the font selected for all icons (see CreateToolbarImages).
 void Letter(HDC dc, int s, const wchar_t* text, COLORREF colour) {
-    HFONT font = CreateFontW(-s * 11 / 16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
-                             DEFAULT_PITCH, L"Tahoma");
-    HGDIOBJ old = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
     RECT rect{0, 0, s, s};
     DrawTextW(dc, text, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, old);
-    DeleteObject(font);
 }
 
 // Draws one icon of the given size. Coordinates are given on a 16-unit grid and scaled to the
@@ -166,23 +161,33 @@ const std::array<Painter, 10> kPainters = {
 
 } // namespace
 
+// All icons are drawn side by side on one bitmap, each with the origin moved to its place, and
+// added to the list at once; the letters share one font. Every GDI object costs start-up time.
 HIMAGELIST CreateToolbarImages(int size) {
-    HIMAGELIST images =
-        ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, static_cast<int>(kPainters.size()), 0);
+    const int count = static_cast<int>(kPainters.size());
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, count, 0);
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    for (const auto& paint : kPainters) {
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        HBRUSH background = CreateSolidBrush(kMask);
-        RECT all{0, 0, size, size};
-        FillRect(dc, &all, background);
-        DeleteObject(background);
-        paint(dc, size);
-        SelectObject(dc, old);
-        ImageList_AddMasked(images, bitmap, kMask);
-        DeleteObject(bitmap);
+    HBITMAP strip = CreateCompatibleBitmap(screen, size * count, size);
+    HGDIOBJ oldBitmap = SelectObject(dc, strip);
+    HBRUSH background = CreateSolidBrush(kMask);
+    RECT all{0, 0, size * count, size};
+    FillRect(dc, &all, background);
+    DeleteObject(background);
+    HFONT font = CreateFontW(-size * 11 / 16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             NONANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    for (int icon = 0; icon < count; ++icon) {
+        SetViewportOrgEx(dc, icon * size, 0, nullptr);
+        kPainters[static_cast<std::size_t>(icon)](dc, size);
     }
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+    SelectObject(dc, oldBitmap);
+    ImageList_AddMasked(images, strip, kMask);
+    DeleteObject(strip);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
     return images;

@@ -15,8 +15,8 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <shellapi.h>
 
+#include <cstdlib>
 #include <exception>
 #include <memory>
 
@@ -24,13 +24,12 @@ using namespace quarl;
 
 namespace {
 
+// The arguments as the C runtime split the command line at start: the same rules as
+// CommandLineToArgvW, without loading the shell's DLL for them.
 std::vector<std::string> Arguments() {
-    int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> arguments;
-    for (int i = 1; i < count; ++i)
-        arguments.push_back(platform::win32::Narrow(words[i]));
-    LocalFree(words);
+    for (int i = 1; i < __argc; ++i)
+        arguments.push_back(platform::win32::Narrow(__wargv[i]));
     return arguments;
 }
 
