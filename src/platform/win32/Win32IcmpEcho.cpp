@@ -1,5 +1,7 @@
 #include "platform/win32/Win32IcmpEcho.h"
 
+#include "platform/win32/SystemDll.h"
+
 #include <winternl.h>
 #include <iphlpapi.h>
 #include <icmpapi.h>
@@ -19,6 +21,24 @@ char kRequestData[kRequestSize + 1] = "abcdefghijklmnopqrstuvwabcdefghi";
 // error message (8 bytes) and the status block of the asynchronous call.
 constexpr DWORD kReplySize = sizeof(ICMP_ECHO_REPLY) + kRequestSize + 8 + sizeof(IO_STATUS_BLOCK);
 
+// The IP helper's functions, loaded with the first echo request.
+struct IcmpFunctions {
+    decltype(IcmpCreateFile)* create =
+        SystemFunction<decltype(IcmpCreateFile)>(L"iphlpapi.dll", "IcmpCreateFile");
+    decltype(IcmpSendEcho2)* send =
+        SystemFunction<decltype(IcmpSendEcho2)>(L"iphlpapi.dll", "IcmpSendEcho2");
+    decltype(IcmpParseReplies)* parse =
+        SystemFunction<decltype(IcmpParseReplies)>(L"iphlpapi.dll", "IcmpParseReplies");
+    decltype(IcmpCloseHandle)* close =
+        SystemFunction<decltype(IcmpCloseHandle)>(L"iphlpapi.dll", "IcmpCloseHandle");
+    bool loaded() const { return create && send && parse && close; }
+};
+
+const IcmpFunctions& Icmp() {
+    static const IcmpFunctions functions;
+    return functions;
+}
+
 } // namespace
 
 // One echo exchange: the ICMP handle, the event it signals and the reply buffer, which the
@@ -29,7 +49,7 @@ struct Win32IcmpEcho::Exchange {
     Exchange& operator=(const Exchange&) = delete;
     ~Exchange() {
         if (icmp != INVALID_HANDLE_VALUE)
-            IcmpCloseHandle(icmp);
+            Icmp().close(icmp);
         if (event)
             CloseHandle(event);
     }
@@ -65,7 +85,11 @@ std::unique_ptr<PendingEcho> Win32IcmpEcho::send(Ipv4Address destination, unsign
         return request;
     }
     // A failed handle creation shows as a failed send.
-    exchange->icmp = IcmpCreateFile();
+    if (!Icmp().loaded()) {
+        fail(exchange->slot, ERROR_PROC_NOT_FOUND);
+        return request;
+    }
+    exchange->icmp = Icmp().create();
     if (exchange->icmp == INVALID_HANDLE_VALUE) {
         fail(exchange->slot, GetLastError());
         return request;
@@ -74,8 +98,8 @@ std::unique_ptr<PendingEcho> Win32IcmpEcho::send(Ipv4Address destination, unsign
     static_assert(sizeof to == sizeof destination.octets);
     std::memcpy(&to, destination.octets.data(), sizeof to); // network byte order
     const DWORD replies =
-        IcmpSendEcho2(exchange->icmp, exchange->event, nullptr, nullptr, to, kRequestData,
-                      kRequestSize, nullptr, exchange->reply, kReplySize, timeoutMs);
+        Icmp().send(exchange->icmp, exchange->event, nullptr, nullptr, to, kRequestData,
+                    kRequestSize, nullptr, exchange->reply, kReplySize, timeoutMs);
     if (replies == 0) {
         const DWORD error = GetLastError();
         if (error != ERROR_IO_PENDING) {
@@ -119,7 +143,7 @@ void Win32IcmpEcho::signalled(HANDLE handle) {
     exchanges_.erase(it);
 
     EchoResult result;
-    if (IcmpParseReplies(exchange->reply, kReplySize) > 0) {
+    if (Icmp().parse(exchange->reply, kReplySize) > 0) {
         // The first reply's round trip; its status is not examined.
         const auto* reply = reinterpret_cast<const ICMP_ECHO_REPLY*>(exchange->reply);
         result = EchoResult::Reply(reply->RoundTripTime);

@@ -5,6 +5,8 @@
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
 
+#include "platform/win32/SystemDll.h"
+
 #include <string>
 #include <vector>
 
@@ -12,12 +14,16 @@ namespace quarl::platform::win32 {
 
 std::vector<std::string> Win32LocalAddresses::find() {
     std::vector<std::string> addresses;
+    static const auto adaptersAddresses =
+        SystemFunction<decltype(GetAdaptersAddresses)>(L"iphlpapi.dll", "GetAdaptersAddresses");
+    if (!adaptersAddresses)
+        return addresses;
     ULONG size = 16 * 1024;
     std::vector<unsigned char> buffer;
     ULONG result = ERROR_BUFFER_OVERFLOW;
     for (int tries = 0; tries < 3 && result == ERROR_BUFFER_OVERFLOW; ++tries) {
         buffer.resize(size);
-        result = GetAdaptersAddresses(
+        result = adaptersAddresses(
             AF_INET, GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER,
             nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()), &size);
     }

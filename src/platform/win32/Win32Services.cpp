@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Services.h"
 
+#include "platform/win32/SystemDll.h"
 #include "platform/win32/Text.h"
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 
 #include <cstring>
 #include <exception>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -60,9 +62,15 @@ OpenFileResult Win32Dialogs::openFile(const OpenFileRequest& request) {
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameW(&dialog))
+    static const auto openFileName =
+        SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    static const auto extendedError =
+        SystemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+    if (!openFileName || !extendedError)
+        throw std::runtime_error("Cannot show the file dialog: comdlg32.dll cannot be loaded");
+    if (openFileName(&dialog))
         return {OpenFileOutcome::Chosen, Narrow(buffer.data())};
-    if (CommDlgExtendedError() == FNERR_INVALIDFILENAME)
+    if (extendedError() == FNERR_INVALIDFILENAME)
         return {OpenFileOutcome::NameRefused, {}};
     return {};
 }
@@ -257,9 +265,13 @@ void Win32Shell::open(const ShellRequest& request) {
     const auto file = Widen(request.file);
     const auto parameters = Widen(request.parameters);
     const auto folder = Widen(request.folder);
-    ShellExecuteW(GetActiveWindow(), verb.empty() ? nullptr : verb.c_str(), file.c_str(),
-                  parameters.empty() ? nullptr : parameters.c_str(),
-                  folder.empty() ? nullptr : folder.c_str(), static_cast<int>(request.show));
+    static const auto shellExecute =
+        SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (!shellExecute)
+        return;
+    shellExecute(GetActiveWindow(), verb.empty() ? nullptr : verb.c_str(), file.c_str(),
+                 parameters.empty() ? nullptr : parameters.c_str(),
+                 folder.empty() ? nullptr : folder.c_str(), static_cast<int>(request.show));
 }
 
 void Win32WindowMessages::bringToFront() {
