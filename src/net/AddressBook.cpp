@@ -2,6 +2,7 @@
 
 #include "config/LauncherKey.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quarl::net {
@@ -122,7 +123,11 @@ bool LoadAddressBook(platform::Platform& platform, const config::Session& sessio
     while (!rest.empty()) {
         // A line ends at CR LF, or at a line feed or a carriage return alone, as lines of a text
         // file do: a carriage return never stays in a cell, which could not be saved.
-        const auto end = rest.find_first_of("\r\n");
+        // One pass over the characters (find_first_of looks each one up in the set).
+        const auto at =
+            std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; });
+        const auto end =
+            at == rest.end() ? std::string_view::npos : static_cast<std::size_t>(at - rest.begin());
         const auto line = rest.substr(0, end);
         if (end == std::string_view::npos)
             rest = {};
