@@ -94,6 +94,9 @@ if [ ${#quick[@]} -eq 0 ]; then
         echo "- $cpu, $(nproc) cores, shared with other work (load average $load at the start)"
         echo "- $(uname -sr), $(wine --version 2>/dev/null || echo 'Wine'), $QUARL_WINE_BITS-bit Wine"
         echo "  ($QUARL_WINE_REASON)"
+        # What was found where a row misses its goal: written by hand, kept with the benchmarks.
+        echo
+        cat bench/findings.md
         for entry in "${benchmarks[@]}"; do
             name=${entry%%|*}
             echo
