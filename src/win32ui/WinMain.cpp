@@ -24,8 +24,8 @@ using namespace quarl;
 
 namespace {
 
-// The arguments as the C runtime split the command line at start: the same rules as
-// CommandLineToArgvW, without loading the shell's DLL for them.
+// The arguments as the C runtime split the command line at start, by its rules for quotes and
+// backslashes: CommandLineToArgvW would load the shell's DLL, and its DLLs, at every start.
 std::vector<std::string> Arguments() {
     std::vector<std::string> arguments;
     for (int i = 1; i < __argc; ++i)
