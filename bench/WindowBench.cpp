@@ -176,10 +176,16 @@ StartTimes StartToWindow(const std::wstring& path) {
 // The launcher beside each floor, in turns; the row's ratio is against the first floor, the
 // others show where the time between the two goes.
 int Startup(int runs, const std::wstring& launcher, const std::vector<std::wstring>& floors) {
-    static const char* const kFloorNames[] = {
-        "Bare Win32 dialog", "Bare dialog with Common Controls 6",
-        "The launcher's main window template, shown by a bare program"};
-    const std::size_t programs = 1 + std::min(floors.size(), std::size(kFloorNames));
+    static const struct {
+        const char* row;    // in the table
+        const char* beside; // in the summary, after the first floor
+    } kFloors[] = {
+        {"Bare Win32 dialog", "a bare dialog"},
+        {"Bare dialog with Common Controls 6", "a bare dialog with Common Controls 6"},
+        {"The launcher's main window template, shown by a bare program",
+         "its own window template in a bare program"},
+    };
+    const std::size_t programs = 1 + std::min(floors.size(), std::size(kFloors));
     auto path = [&](std::size_t program) { return program == 0 ? launcher : floors[program - 1]; };
     // One of each first, not counted: Wine maps the programs and their DLLs once.
     for (std::size_t program = 0; program < programs; ++program)
@@ -203,7 +209,7 @@ int Startup(int runs, const std::wstring& launcher, const std::vector<std::wstri
     for (std::size_t program = 0; program < programs; ++program) {
         const auto& wall = walls[program];
         std::printf("| %s | %.1f | %.1f | %.1f | %.1f | %.2f |\n",
-                    program == 0 ? "Launcher.exe (demo installation)" : kFloorNames[program - 1],
+                    program == 0 ? "Launcher.exe (demo installation)" : kFloors[program - 1].row,
                     Median(wall), *std::min_element(wall.begin(), wall.end()),
                     *std::max_element(wall.begin(), wall.end()), Median(cpus[program]),
                     MedianRatio(walls[0], wall));
@@ -217,8 +223,7 @@ int Startup(int runs, const std::wstring& launcher, const std::vector<std::wstri
     for (std::size_t program = 2; program < programs; ++program) {
         char text[80];
         std::snprintf(text, sizeof text, "; %.2f beside %s", MedianRatio(ours, walls[program]),
-                      program == 2 ? "a bare dialog with Common Controls 6"
-                                   : "its own window template in a bare program");
+                      kFloors[program - 1].beside);
         beside += text;
     }
     std::printf(

@@ -127,19 +127,19 @@ void Link(Launcher& launcher, const std::string& text, Path path) {
 bool ApplySwitches(Launcher& launcher, const std::vector<std::string>& arguments, Path path) {
     auto& main = launcher.frmMain;
     base::ScopeExit derive([&main] { main.updateControls(); });
-    if (IsLinkStart(arguments) && arguments.size() > 2) {
-        // The shell quotes the link but does not escape it: a link holding a quote ends the
-        // quotes early and brings switches of its own. It is refused whole.
-        std::string text;
-        for (std::size_t i = 1; i < arguments.size(); ++i)
-            text += (i > 1 ? " " : "") + arguments[i];
-        ShowRefusedLink(launcher, text, "The link is split into several arguments.");
-        return true;
-    }
     if (IsLinkStart(arguments)) {
-        // The link is an argument, never a switch: a link reading "-UNINSTALL" is only refused.
-        if (arguments.size() == 2)
+        // A link start takes its one argument as the link, never as a switch: a link reading
+        // "-UNINSTALL" is only refused.
+        if (arguments.size() == 2) {
             Link(launcher, arguments[1], path);
+        } else if (arguments.size() > 2) {
+            // The shell quotes the link but does not escape it: a link holding a quote ends the
+            // quotes early and brings switches of its own. It is refused whole.
+            std::string text;
+            for (std::size_t i = 1; i < arguments.size(); ++i)
+                text += (i > 1 ? " " : "") + arguments[i];
+            ShowRefusedLink(launcher, text, "The link is split into several arguments.");
+        }
         return true;
     }
     for (std::size_t i = 0; i < arguments.size(); ++i) {

@@ -124,15 +124,12 @@ bool LoadAddressBook(platform::Platform& platform, const config::Session& sessio
         // A line ends at CR LF, or at a line feed or a carriage return alone, as lines of a text
         // file do: a carriage return never stays in a cell, which could not be saved.
         // One pass over the characters (find_first_of looks each one up in the set).
-        const auto at =
-            std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; });
-        const auto end =
-            at == rest.end() ? std::string_view::npos : static_cast<std::size_t>(at - rest.begin());
+        const auto end = static_cast<std::size_t>(
+            std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; }) -
+            rest.begin());
         const auto line = rest.substr(0, end);
-        if (end == std::string_view::npos)
-            rest = {};
-        else
-            rest.remove_prefix(end + (rest.substr(end, 2) == "\r\n" ? 2 : 1));
+        rest.remove_prefix(end == rest.size() ? end
+                                              : end + (rest.substr(end, 2) == "\r\n" ? 2 : 1));
         // The launcher never writes an empty line; one added by hand is no entry.
         if (line.empty() || line.front() == ';')
             continue;
